@@ -9,10 +9,10 @@ void 勢力確定上直進(Game& g, int code, int x, int y);  // straight lines 
 void 勢力確定下直進(Game& g, int code, int x, int y);
 void 勢力確定右直進(Game& g, int code, int x, int y);
 void 勢力確定左直進(Game& g, int code, int x, int y);
-void 勢力確定自金(Game& g, int code, int x, int y);    // lower gold-movers
-void 勢力確定敵金(Game& g, int x, int y);              // upper gold-movers, recorded as gold
-void 勢力確定自角(Game& g, int x, int y);              // lower bishop diagonals, as -800
-void 勢力確定敵角(Game& g, int code, int x, int y);    // upper bishop diagonals
+void 勢力確定自金(Game& g, int code, int x, int y);  // lower gold-movers
+void 勢力確定敵金(Game& g, int x, int y);            // upper gold-movers, recorded as gold
+void 勢力確定自角(Game& g, int x, int y);            // lower bishop diagonals, as -800
+void 勢力確定敵角(Game& g, int code, int x, int y);  // upper bishop diagonals
 
 // Positional probes.
 int 調査_移動可場所数(Game& g, int x, int y, int koma);  // safe destinations of a piece

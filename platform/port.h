@@ -10,13 +10,13 @@
 
 // Every menu entry the game reads or marks, named after its handler.
 enum class Menu {
-  TAIKYOKU,    // 対局
-  MATCH_MAN,   // 対局(人間)
-  START,       // スタート
-  START2,      // 対局(COM)
-  SENTE,       // 先手
-  GOTE,        // 後手
-  LEVEL,       // COM対局ﾚﾍﾞﾙ
+  TAIKYOKU,   // 対局
+  MATCH_MAN,  // 対局(人間)
+  START,      // スタート
+  START2,     // 対局(COM)
+  SENTE,      // 先手
+  GOTE,       // 後手
+  LEVEL,      // COM対局ﾚﾍﾞﾙ
   LEVEL1,
   LEVEL2,
   LEVEL3,

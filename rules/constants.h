@@ -66,13 +66,28 @@ inline constexpr int16_t MOCHI_KOMA[8] = {0, HU, KYOU, KEI, GIN, KIN, KAKU, SYA}
 constexpr int hand_index(int code) {
   const int k = code < 0 ? -code : code;
   switch (k) {
-    case 10: case 11: return 1;
-    case 20: case 21: return 2;
-    case 30: case 31: return 3;
-    case 100: case 101: return 4;
-    case 110: case 111: return 5;
-    case 800: case 801: return 6;
-    case 900: case 901: return 7;
-    default: return 0;
+    case 10:
+    case 11:
+      return 1;
+    case 20:
+    case 21:
+      return 2;
+    case 30:
+    case 31:
+      return 3;
+    case 100:
+    case 101:
+      return 4;
+    case 110:
+    case 111:
+      return 5;
+    case 800:
+    case 801:
+      return 6;
+    case 900:
+    case 901:
+      return 7;
+    default:
+      return 0;
   }
 }

@@ -4,9 +4,13 @@
 
 namespace {
 
-inline int iabs(int v) { return v < 0 ? -v : v; }
+inline int iabs(int v) {
+  return v < 0 ? -v : v;
+}
 
-bool is_gold_mover(int k) { return k == KIN || k == TO || k == KYOU_NARI || k == KEI_NARI || k == GIN_NARI; }
+bool is_gold_mover(int k) {
+  return k == KIN || k == TO || k == KYOU_NARI || k == KEI_NARI || k == GIN_NARI;
+}
 
 }  // namespace
 
@@ -117,8 +121,7 @@ int 移動チェック(const Game& g, int fx, int fy, int tx, int ty, int koma) 
       break;
   }
   if (is_gold_mover(koma)) return (iabs(dx) <= 1 && (dy == 0 || dy == 1)) || (dx == 0 && dy == -1);
-  if (is_gold_mover(-koma))
-    return (iabs(dx) <= 1 && (dy == 0 || dy == -1)) || (dx == 0 && dy == 1);
+  if (is_gold_mover(-koma)) return (iabs(dx) <= 1 && (dy == 0 || dy == -1)) || (dx == 0 && dy == 1);
   // 6. Any other code has no rule of its own.
   return 1;
 }

@@ -123,7 +123,8 @@ void lay_out_initial_position(Game& g) {
   g.BAN[8][8] = -SYA;
   g.SITA_MOCHI_SU = g.UE_MOCHI_SU = 0;
   for (int i = 1; i <= 7; ++i) {
-    if (g.SITA_MOCHI[i] > 0) g.SITA_MOCHI_SU = static_cast<int16_t>(g.SITA_MOCHI_SU + g.SITA_MOCHI[i]);
+    if (g.SITA_MOCHI[i] > 0)
+      g.SITA_MOCHI_SU = static_cast<int16_t>(g.SITA_MOCHI_SU + g.SITA_MOCHI[i]);
     if (g.UE_MOCHI[i] > 0) g.UE_MOCHI_SU = static_cast<int16_t>(g.UE_MOCHI_SU + g.UE_MOCHI[i]);
   }
 }

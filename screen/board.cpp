@@ -6,8 +6,21 @@ namespace {
 bool has_picture(int code) {
   const int k = code < 0 ? -code : code;
   switch (k) {
-    case 0: case 10: case 11: case 20: case 21: case 30: case 31: case 100: case 101:
-    case 110: case 800: case 801: case 900: case 901: case 950:
+    case 0:
+    case 10:
+    case 11:
+    case 20:
+    case 21:
+    case 30:
+    case 31:
+    case 100:
+    case 101:
+    case 110:
+    case 800:
+    case 801:
+    case 900:
+    case 901:
+    case 950:
       return true;
     default:
       // The logo and the background tiles exist only as positive codes.

@@ -143,10 +143,11 @@ TEST_F(MoveTest, PromotionIsCompulsoryWhereThePieceCouldNotMoveAgain) {
   struct Case {
     int ty, koma, free;
   };
-  const Case cases[] = {{1, -HU, 0}, {2, -HU, 1},   {1, -KYOU, 0}, {2, -KEI, 0}, {3, -KEI, 1},
-                        {9, HU, 0},  {8, HU, 1},    {9, KYOU, 0},  {8, KEI, 0},  {7, KEI, 1},
+  const Case cases[] = {{1, -HU, 0},  {2, -HU, 1}, {1, -KYOU, 0}, {2, -KEI, 0}, {3, -KEI, 1},
+                        {9, HU, 0},   {8, HU, 1},  {9, KYOU, 0},  {8, KEI, 0},  {7, KEI, 1},
                         {1, -GIN, 1}, {9, SYA, 1}, {1, HU, 1},    {9, -KEI, 1}};
-  for (const auto& c : cases) EXPECT_EQ(移動後チェック(c.ty, c.koma), c.free) << c.koma << "@" << c.ty;
+  for (const auto& c : cases)
+    EXPECT_EQ(移動後チェック(c.ty, c.koma), c.free) << c.koma << "@" << c.ty;
 }
 
 }  // namespace

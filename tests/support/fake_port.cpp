@@ -54,9 +54,11 @@ void FakePort::setBackColour(int colour) {
   draws.push_back(d);
 }
 
-void FakePort::refresh() { DrawCall d;
+void FakePort::refresh() {
+  DrawCall d;
   d.kind = DrawCall::Refresh;
-  draws.push_back(d); }
+  draws.push_back(d);
+}
 
 Answer FakePort::messageBox(const std::string& text, const std::string& title, Buttons buttons,
                             Icon icon) {
