@@ -24,5 +24,8 @@ void 待ち時間(Game& g, double seconds);  // blocking wait, no input meanwhil
 // A mouse press on the main window: button 1 left, 2 right; position in twips.
 void Form_MouseDown(Game& g, int button, double x, double y);
 
+// Ends the game as a draw once the move list is full; true when it did.
+bool end_if_move_list_full(Game& g);
+
 void LBEL_UP_Click(Game& g);     // △: one more upper piece off (or a lower piece back)
 void LEBEL_DOWN_Click(Game& g);  // ▽: the mirror

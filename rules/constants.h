@@ -55,6 +55,9 @@ inline constexpr int IRO_AKA = 12;
 inline constexpr int IRO_KIIRO = 14;
 inline constexpr int IRO_SHIRO = 15;
 
+// OU_TORI of a game that ended as a draw because the move list was full.
+inline constexpr int16_t OU_TORI_HIKIWAKE = 2;
+
 // Size of the move list: entries 0..KIFU_MAX, entry 0 holds no move.
 inline constexpr int KIFU_MAX = 500;
 
