@@ -6,23 +6,24 @@
 
 #include "rules/game.h"
 
-// Sound.
-void SOUND_OPEN(Game& g);
-int32_t SOUND_LOAD(Game& g, const std::string& file, int32_t flags);
-void SOUND_CLOSE(Game& g);
-void play_sound(Game& g, int32_t buffer);  // dsPlay on a buffer, 0 is ignored by the library
+// Sound. Sound files are read whole from the current directory by their bare names.
+void SOUND_OPEN(Game& g);                                             // opens the device
+int32_t SOUND_LOAD(Game& g, const std::string& file, int32_t flags);  // buffer, 0 if none
+void SOUND_CLOSE(Game& g);                                            // closes the device
+void load_sounds(Game& g);     // start-up: open the device and load the four sounds
+void release_sounds(Game& g);  // shut-down: free the four sounds and close the device
 
 // Settings file "Mizuhane.ini" and the option menus.
-void チェック設定(Game& g, int code);
-void 読込_環境設定ファイル(Game& g);
-void 書込_環境設定ファイル(Game& g);
+void チェック設定(Game& g, int code);  // check the one background entry with this code
+void 読込_環境設定ファイル(Game& g);   // start-up: apply the settings file
+void 書込_環境設定ファイル(Game& g);   // save the options from the check marks
 void MIDORI_Click(Game& g);
 void TATAMI_Click(Game& g);
 void TAKE_Click(Game& g);
 void UCHU_Click(Game& g);
 void RENGA_Click(Game& g);
-void SIDOU_Click(Game& g);
+void SIDOU_Click(Game& g);  // 移動指導
 void BGM_Click(Game& g);
 
 // About box.
-void VER_Click(Game& g);
+void VER_Click(Game& g);  // その他
