@@ -35,6 +35,8 @@ void 描画_レベル(Game& g, int level) {
 
 void 描画_ハンデレベル(Game& g, int grade) {
   for (int x = 11; x <= 14; ++x) 描画_絵(g, g.HAIKEI, x, 1.4);
+  // Only the grades have a text here; the move word shares the table but is no grade.
+  if (grade < -10 || grade > 10) return;
   描画_文字列(g, 11.1, 1.5, grade, IRO_KURO, 10);
   描画_文字列(g, 11.0, 1.4, grade, IRO_SHIRO, 10);
 }
