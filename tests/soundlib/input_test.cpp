@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <random>
 #include <string>
 
@@ -78,6 +81,16 @@ TEST_F(Input, AcceptsEveryPlainPcmLayout) {
     SCOPED_TRACE(std::to_string(layout.channels) + " ch " + std::to_string(layout.rate) + " Hz " +
                  std::to_string(layout.bits) + " bit");
     EXPECT_NE(create(device_, tone_wav(layout, 30, 8000, 4000)), 0);
+  }
+}
+
+TEST_F(Input, LoadsTheGamesOwnSounds) {
+  for (const char* name : {"駒打音.wav", "禁止.wav", "その他.wav", "BGM.wav"}) {
+    SCOPED_TRACE(name);
+    std::ifstream in(std::filesystem::path(MIZUHANE_ASSETS) / name, std::ios::binary);
+    ASSERT_TRUE(in);
+    const Bytes bytes{std::istreambuf_iterator<char>(in), {}};
+    EXPECT_NE(create(device_, bytes), 0);
   }
 }
 
