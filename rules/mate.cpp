@@ -4,7 +4,7 @@
 // nothing.
 #include "rules/mate.h"
 
-#include <cstring>
+#include <cstdint>
 
 #include "com/com.h"
 #include "rules/rules.h"
@@ -57,6 +57,22 @@ bool king_escapes(const Game& g, int kx, int ky, int king, const Ban& enemy_seir
   return false;
 }
 
+// The squares of a check map that hold a mark, in board order: the targets of the board
+// defences. Taken once, before any trial, so that the trials never change the list.
+struct Targets {
+  int n = 0;
+  int8_t x[81], y[81];
+  explicit Targets(const Ban& oute) {
+    for (int tx = 1; tx <= BAN_N; ++tx)
+      for (int ty = 1; ty <= BAN_N; ++ty)
+        if (oute[tx][ty] > 0) {
+          x[n] = static_cast<int8_t>(tx);
+          y[n] = static_cast<int8_t>(ty);
+          ++n;
+        }
+  }
+};
+
 }  // namespace
 
 int 詰めかMAN_COM移動(const Game& g) {
@@ -82,22 +98,22 @@ int 詰めかMAN(Game& g) {
   // 3. The king steps out of check.
   if (king_escapes(g, kx, ky, -OU, g.UE_SEIRYOKU)) return 0;
   // 4. A piece takes a checker or steps into a line of check, and no upper piece reaches the
-  // king any more. The check map is cheaper to read than the legality test, so it comes first.
+  // king any more.
+  const Targets t(g.UE_OUTE);
   for (int x = 1; x <= BAN_N; ++x) {
     for (int y = 1; y <= BAN_N; ++y) {
       const int code = g.BAN[x][y];
       if (code < -SYA_NARI || code > -HU) continue;
-      for (int tx = 1; tx <= BAN_N; ++tx) {
-        for (int ty = 1; ty <= BAN_N; ++ty) {
-          if (g.UE_OUTE[tx][ty] <= 0 || 移動チェック(g, x, y, tx, ty, code) != 1) continue;
-          const int16_t target = g.BAN[tx][ty];
-          g.BAN[tx][ty] = static_cast<int16_t>(code);
-          g.BAN[x][y] = KARA;
-          const int reached = 詰めかMAN_COM移動(g);
-          g.BAN[x][y] = static_cast<int16_t>(code);
-          g.BAN[tx][ty] = target;
-          if (reached == 0) return 0;
-        }
+      for (int i = 0; i < t.n; ++i) {
+        const int tx = t.x[i], ty = t.y[i];
+        if (移動チェック(g, x, y, tx, ty, code) != 1) continue;
+        const int16_t target = g.BAN[tx][ty];
+        g.BAN[tx][ty] = static_cast<int16_t>(code);
+        g.BAN[x][y] = KARA;
+        const int reached = 詰めかMAN_COM移動(g);
+        g.BAN[x][y] = static_cast<int16_t>(code);
+        g.BAN[tx][ty] = target;
+        if (reached == 0) return 0;
       }
     }
   }
@@ -118,25 +134,23 @@ int 詰めかCOM(Game& g) {
   if (king_escapes(g, kx, ky, OU, g.SITA_SEIRYOKU)) return 0;
   // 4. A piece takes a checker or steps into a line of check; each trial is surveyed afresh
   // and judged by whether any lower piece still bears on the king. The trial surveys overwrite
-  // the check map, so the trials are chosen from a copy of the real position's map.
-  Ban oute;
-  std::memcpy(oute, g.SITA_OUTE, sizeof(Ban));
+  // the check map, so the targets come from the real position's map, listed beforehand.
+  const Targets t(g.SITA_OUTE);
   for (int x = 1; x <= BAN_N; ++x) {
     for (int y = 1; y <= BAN_N; ++y) {
       const int code = g.BAN[x][y];
       if (code < HU || code > SYA_NARI) continue;
-      for (int tx = 1; tx <= BAN_N; ++tx) {
-        for (int ty = 1; ty <= BAN_N; ++ty) {
-          if (oute[tx][ty] <= 0 || 移動チェック(g, x, y, tx, ty, code) != 1) continue;
-          const int16_t target = g.BAN[tx][ty];
-          g.BAN[tx][ty] = static_cast<int16_t>(code);
-          g.BAN[x][y] = KARA;
-          勢力調査(g);
-          const int attackers = g.SITA_SEIRYOKU[kx][ky];
-          g.BAN[x][y] = static_cast<int16_t>(code);
-          g.BAN[tx][ty] = target;
-          if (attackers == 0) return 0;
-        }
+      for (int i = 0; i < t.n; ++i) {
+        const int tx = t.x[i], ty = t.y[i];
+        if (移動チェック(g, x, y, tx, ty, code) != 1) continue;
+        const int16_t target = g.BAN[tx][ty];
+        g.BAN[tx][ty] = static_cast<int16_t>(code);
+        g.BAN[x][y] = KARA;
+        勢力調査(g);
+        const int attackers = g.SITA_SEIRYOKU[kx][ky];
+        g.BAN[x][y] = static_cast<int16_t>(code);
+        g.BAN[tx][ty] = target;
+        if (attackers == 0) return 0;
       }
     }
   }
