@@ -159,9 +159,10 @@ int 詰めかCOM(Game& g) {
 }
 
 int 調査_自王逃道(Game& g) {
+  // Before any survey the king square is (0, 0); its one neighbour on the board, (1, 1), is
+  // then looked at like any other, which the computer's first search relies on.
   const int kx = g.SITA_OU_X;
   const int ky = g.SITA_OU_Y;
-  if (!on_board(kx, ky)) return 0;
   // Up, up-left, up-right, down, down-left, down-right, left, right.
   static constexpr int kSteps[8][2] = {{0, -1}, {-1, -1}, {1, -1}, {0, 1},
                                        {-1, 1}, {1, 1},   {-1, 0}, {1, 0}};

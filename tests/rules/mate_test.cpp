@@ -250,4 +250,15 @@ TEST_F(MateTest, EscapeSquaresOfTheLowerKing) {
   EXPECT_EQ(g.SITA_NIGEMICHI[5][6], 0);
 }
 
+TEST_F(MateTest, EscapeSquaresBeforeAnySurvey) {
+  // A fresh game object knows no king square yet: (0, 0), whose only neighbour on the board is
+  // (1, 1), free while no survey has counted anything.
+  Game fresh{port};
+  lay_out_initial_position(fresh);
+  EXPECT_EQ(調査_自王逃道(fresh), 0) << "(1, 1) holds the upper lance";
+  fresh.BAN[1][1] = KARA;
+  EXPECT_EQ(調査_自王逃道(fresh), 1);
+  EXPECT_EQ(fresh.SITA_NIGEMICHI[1][1], 1);
+}
+
 }  // namespace
