@@ -5,7 +5,8 @@
 
 The files are committed; run this only to change a sound. Everything is built from decaying
 sines, a little filtered noise and a small room echo, with a fixed random seed, so every run
-writes the same bytes. Each file is 16-bit PCM mono with its loudest sample at -3 dBFS.
+writes the same bytes. Each file is 16-bit PCM mono; the effects peak at -3 dBFS (the refusal
+tone at -9), the music at -14 so it stays behind them.
 """
 
 import cmath
@@ -18,6 +19,9 @@ from pathlib import Path
 EFFECT_RATE = 44100
 MUSIC_RATE = 22050
 PEAK = 10 ** (-3 / 20)
+# The music stays well behind the effects, and the refusal tone need not shout.
+MUSIC_PEAK = 10 ** (-14 / 20)
+REFUSAL_PEAK = 10 ** (-9 / 20)
 
 
 # ---------------------------------------------------------------- building blocks
@@ -137,16 +141,16 @@ def centre(signal):
     return [x - offset * h for x, h in zip(signal, hump)]
 
 
-def normalize(signal):
-    """Scales the loudest sample to -3 dBFS."""
+def normalize(signal, peak=PEAK):
+    """Scales the loudest sample to the given level (-3 dBFS unless told)."""
     top = max(abs(x) for x in signal)
-    return [x * PEAK / top for x in signal]
+    return [x * peak / top for x in signal]
 
 
-def finish(signal, rate, fade_in, fade_out):
+def finish(signal, rate, fade_in, fade_out, peak=PEAK):
     """A sound effect ready to write: edges faded to exact silence, centred, level set."""
     fade_edges(signal, rate, fade_in, fade_out)
-    return normalize(centre(signal))
+    return normalize(centre(signal), peak)
 
 
 def write_wav(path, signal, rate):
@@ -208,7 +212,8 @@ def refusal():
     out = [0.0] * int(0.32 * rate)
     mix(out, 0, soft_note(293.66, 0.15, rate))  # D4
     mix(out, int(0.13 * rate), soft_note(220.00, 0.19, rate))  # A3
-    return finish(out, rate, 0.002, 0.02)
+    # Long and steady, it would sound louder than the click at the same peak.
+    return finish(out, rate, 0.002, 0.02, REFUSAL_PEAK)
 
 
 def bell(freq, seconds, rate):
@@ -346,7 +351,7 @@ def background_music(rng):
     mix(loop, 0, wet, 0.3)
     # A loop has no silent edges, so any DC offset is taken out directly.
     mean = sum(loop) / LOOP
-    return normalize([x - mean for x in loop])
+    return normalize([x - mean for x in loop], MUSIC_PEAK)
 
 
 def main():
