@@ -78,6 +78,10 @@ BestMove decide(const Position& p, int level, const std::function<BestMove(Game&
 std::string exact_score(double score);
 
 // The protocol: one engine answering command lines; `search` is com_search outside tests.
+// `go` answers at once whatever its arguments say, so `stop`, `ponderhit`, `usinewgame` and
+// `gameover` have nothing to do. A `position` command with any fault is refused whole and the
+// previous position stays (start_position() until one is accepted). The standard USI_ options
+// are accepted and ignored. Every refused line is answered with `info string error: ...`.
 class UsiEngine {
  public:
   UsiEngine(std::ostream& out, std::function<BestMove(Game&)> search);

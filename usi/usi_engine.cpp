@@ -68,8 +68,8 @@ bool UsiEngine::handle(std::string_view line) {
     return false;
   } else if (command != "usinewgame" && command != "stop" && command != "ponderhit" &&
              command != "gameover") {
-    // The search answers at once, so stop and ponderhit find nothing to stop, and a new game
-    // or the end of one needs nothing prepared.
+    // Those four are known and need nothing: the search answers at once, so there is nothing
+    // to stop, and a new game or the end of one needs nothing prepared.
     error("unknown command '" + shown(command) + "'");
   }
   return true;
