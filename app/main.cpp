@@ -1,0 +1,23 @@
+// Mizuhane: the window, the game object and the event loop.
+#include <QApplication>
+
+#include "app/font.h"
+#include "app/handlers.h"
+#include "app/main_window.h"
+#include "app/qt_port.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Mizuhane"));
+  loadWindowFont();
+
+  MainWindow window;
+  QtPort port(window);
+  Game game(port);
+  window.attach(game);
+  gameHandlers().startUp(game);
+  // Start-up may already have ended the program.
+  if (window.ending()) return 0;
+  window.show();
+  return app.exec();
+}

@@ -1,0 +1,244 @@
+#include "app/record_panels.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTreeView>
+
+#include "app/canvas.h"
+#include "app/font.h"
+
+namespace {
+
+const QString RECORD_PATTERN = QStringLiteral("*.棋譜");
+
+QRect twipRect(double left, double top, double width, double height) {
+  return QRect(toPixels(left), toPixels(top), toPixelSize(width), toPixelSize(height));
+}
+
+// The write panel, row by row as the labels Label1(0..3) are numbered: caption, top in twips
+// and the field of that row.
+struct Row {
+  const char* caption;
+  double top;
+  Field field;
+};
+constexpr std::array<Row, 4> ROWS = {{
+    {"ﾌｧｲﾙ名 ：", 3120, Field::Text1},
+    {"後    手 ：", 2880, Field::Text4},
+    {"先    手 ：", 2640, Field::Text3},
+    {"対 局 名：", 2400, Field::Text2},
+}};
+
+bool isReady(const QString& root) {
+  const QFileInfo info(root);
+  return info.isDir() && info.isReadable() && info.isExecutable();
+}
+
+// The listed root that holds the folder, the longest one when several do.
+int rootOf(const QStringList& roots, const QString& folder) {
+  int best = 0;
+  for (int i = 0; i < roots.size(); ++i) {
+    const QString prefix = roots[i].endsWith('/') ? roots[i] : roots[i] + '/';
+    const bool holds = folder == roots[i] || folder.startsWith(prefix);
+    if (holds && roots[i].size() > roots[best].size()) best = i;
+  }
+  return best;
+}
+
+std::filesystem::path toPath(const QString& path) {
+  return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+}  // namespace
+
+QStringList driveRoots() {
+  QStringList roots{QStringLiteral("/")};
+  const QString home = QDir::homePath();
+  if (home != roots.front()) roots << home;
+  const QString user = qEnvironmentVariable("USER", QDir::home().dirName());
+  for (const QString& base : {"/media/" + user, "/run/media/" + user, QStringLiteral("/mnt")}) {
+    const QDir dir(base);
+    for (const QString& name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
+      roots << dir.filePath(name);
+  }
+  return roots;
+}
+
+RecordPanels::RecordPanels(QWidget* canvas)
+    : QObject(canvas),
+      drive_(new QComboBox(canvas)),
+      folders_(new QFileSystemModel(this)),
+      folderTree_(new QTreeView(canvas)),
+      files_(new QListWidget(canvas)),
+      return_(new QPushButton(QStringLiteral("RETURN"), canvas)) {
+  const QFont font = windowFont(9, false);
+
+  const QStringList roots = driveRoots();
+  const QString start = QDir::currentPath();
+  const int startRoot = rootOf(roots, start);
+  drive_->setObjectName(QStringLiteral("Drive1"));
+  drive_->addItems(roots);
+  drive_->setCurrentIndex(startRoot);
+  driveIndex_ = startRoot;
+  drive_->setGeometry(twipRect(240, 360, 2535, 300));
+  connect(drive_, &QComboBox::activated, this, &RecordPanels::chooseDrive);
+
+  folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+  folders_->setRootPath(roots[startRoot]);
+  folderTree_->setObjectName(QStringLiteral("Dir1"));
+  folderTree_->setModel(folders_);
+  for (int column = 1; column < folders_->columnCount(); ++column) folderTree_->hideColumn(column);
+  folderTree_->setHeaderHidden(true);
+  folderTree_->setRootIndex(folders_->index(roots[startRoot]));
+  folderTree_->setGeometry(twipRect(240, 600, 2535, 1710));
+  if (start != roots[startRoot]) folderTree_->setCurrentIndex(folders_->index(start));
+  // The folders are read in the background, and rows arriving above the chosen folder push it
+  // out of sight; bring it back each time one of the folders that hold it has been read.
+  connect(folders_, &QFileSystemModel::directoryLoaded, this, [this](const QString& path) {
+    const QModelIndex current = folderTree_->currentIndex();
+    for (QModelIndex above = current.parent(); above.isValid(); above = above.parent()) {
+      if (folders_->filePath(above) == path) {
+        folderTree_->scrollTo(current, QAbstractItemView::PositionAtCenter);
+        return;
+      }
+    }
+  });
+  connect(folderTree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this](const QModelIndex& current) {
+            if (!current.isValid()) return;
+            showFolder(folders_->filePath(current));
+            emit folderChanged();
+          });
+
+  files_->setObjectName(QStringLiteral("File1"));
+  files_->setGeometry(twipRect(240, 2280, 2535, 930));
+  files_->installEventFilter(this);
+  connect(files_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    emit fileChosen(toPath(item->data(Qt::UserRole).toString()));
+  });
+  showFolder(start);
+
+  for (std::size_t i = 0; i < ROWS.size(); ++i) {
+    auto* label = new QLabel(QString::fromUtf8(ROWS[i].caption), canvas);
+    label->setObjectName(QStringLiteral("Label1_%1").arg(i));
+    label->setGeometry(twipRect(120, ROWS[i].top, 855, 255));
+    label->setAutoFillBackground(true);
+    labels_[i] = label;
+    auto* edit = new QLineEdit(canvas);
+    const int f = static_cast<int>(ROWS[i].field);
+    edit->setObjectName(QStringLiteral("Text%1").arg(f + 1));
+    edit->setGeometry(twipRect(960, ROWS[i].top, 2295, 270));
+    fields_[f] = edit;
+  }
+  return_->setObjectName(QStringLiteral("Command1"));
+  return_->setGeometry(twipRect(3360, 3000, 855, 375));
+  connect(return_, &QPushButton::clicked, this, &RecordPanels::returnClicked);
+
+  for (QWidget* w : std::initializer_list<QWidget*>{drive_, folderTree_, files_, return_})
+    w->setFont(font);
+  for (std::size_t i = 0; i < ROWS.size(); ++i) {
+    labels_[i]->setFont(font);
+    fields_[i]->setFont(font);
+  }
+  setChooserVisible(false, false, false);
+  setWritePanelVisible(false);
+}
+
+void RecordPanels::setChooserVisible(bool drive, bool folder, bool files) {
+  // Media come and go while the game runs: list what is mounted now, and what is in the folder.
+  if (drive && drive_->isHidden()) reloadRoots();
+  if (files && files_->isHidden()) refreshFileList();
+  const bool treeAppears = folder && folderTree_->isHidden();
+  drive_->setVisible(drive);
+  folderTree_->setVisible(folder);
+  files_->setVisible(files);
+  if (treeAppears && folderTree_->currentIndex().isValid())
+    folderTree_->scrollTo(folderTree_->currentIndex(), QAbstractItemView::PositionAtCenter);
+}
+
+void RecordPanels::setWritePanelVisible(bool visible) {
+  for (QLabel* label : labels_) label->setVisible(visible);
+  for (QLineEdit* edit : fields_) edit->setVisible(visible);
+  return_->setVisible(visible);
+}
+
+QLineEdit* RecordPanels::field(Field f) const {
+  return fields_.at(static_cast<int>(f));
+}
+
+QString RecordPanels::fieldText(Field f) const {
+  return field(f)->text();
+}
+
+void RecordPanels::setFieldText(Field f, const QString& text) {
+  field(f)->setText(text);
+}
+
+std::filesystem::path RecordPanels::selectedFolder() const {
+  return toPath(folder_);
+}
+
+void RecordPanels::refreshFileList() {
+  files_->clear();
+  const QDir dir(folder_);
+  for (const QFileInfo& info : dir.entryInfoList({RECORD_PATTERN}, QDir::Files, QDir::Name)) {
+    auto* item = new QListWidgetItem(info.fileName(), files_);
+    item->setData(Qt::UserRole, info.absoluteFilePath());
+  }
+}
+
+void RecordPanels::reloadRoots() {
+  const QString shown = drive_->itemText(driveIndex_);
+  QStringList roots = driveRoots();
+  if (!roots.contains(shown)) roots << shown;
+  const QSignalBlocker block(drive_);
+  drive_->clear();
+  drive_->addItems(roots);
+  driveIndex_ = roots.indexOf(shown);
+  drive_->setCurrentIndex(driveIndex_);
+}
+
+void RecordPanels::chooseDrive(int index) {
+  const QString root = drive_->itemText(index);
+  const bool ready = isReady(root);
+  if (ready) {
+    driveIndex_ = index;
+    folders_->setRootPath(root);
+    folderTree_->setRootIndex(folders_->index(root));
+    folderTree_->setCurrentIndex(QModelIndex());
+    showFolder(root);
+  } else {
+    // The list keeps showing the root whose folders the tree shows.
+    const QSignalBlocker block(drive_);
+    drive_->setCurrentIndex(driveIndex_);
+  }
+  emit driveChanged(ready);
+  if (ready) emit folderChanged();
+}
+
+void RecordPanels::showFolder(const QString& folder) {
+  folder_ = folder;
+  refreshFileList();
+}
+
+bool RecordPanels::eventFilter(QObject* watched, QEvent* event) {
+  // Return on a record file loads it, like a click.
+  if (watched == files_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    QListWidgetItem* item = files_->currentItem();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && item) {
+      emit fileChosen(toPath(item->data(Qt::UserRole).toString()));
+      return true;
+    }
+  }
+  return QObject::eventFilter(watched, event);
+}

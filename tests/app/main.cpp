@@ -1,0 +1,13 @@
+// The window tests need one application object for the whole run.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "app/font.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  loadWindowFont();
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
