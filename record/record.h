@@ -1,8 +1,11 @@
 // The move list and stepping through it, record files and their chooser, and the move notation.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "rules/game.h"
 
@@ -19,9 +22,40 @@ void KIFU_WRITE_Click(Game& g);           // 書込
 void Command1_Click(Game& g);             // RETURN of the write panel
 void KIFU_READ_Click(Game& g);            // 読込
 void Drive1_Change(Game& g, bool ready);  // the drive list changed; ready = false: not ready
-void Dir1_Change(Game& g);
-void File1_Click(Game& g, const std::filesystem::path& file);  // load a record
-double 取得_棋譜のX座標(const Game& g, const std::string& text);
+void Dir1_Change(Game& g);                // the file list follows the chosen folder
+void File1_Click(Game& g, const std::filesystem::path& file);     // load a record
+double 取得_棋譜のX座標(const Game& g, const std::string& text);  // text in UTF-8
+
+// One move line of a record file: a move list entry with its clocks in whole seconds.
+struct KifuMove {
+  int motoX = 0, motoY = 0, sakiX = 0, sakiY = 0;
+  int narigo = 0, koma = 0, tori = 0;
+  int sitaMae = 0, sitaAto = 0, ueMae = 0, ueAto = 0;
+  bool operator==(const KifuMove&) const = default;
+};
+
+// A record file checked from end to end before any of it is used: the three header lines in
+// UTF-8 and the moves, or in `error` the line and the reason it was refused.
+struct KifuRecord {
+  std::string title, upper, lower;
+  std::vector<KifuMove> moves;
+  std::string error;
+};
+
+// An open record file: its bytes and where the next line starts.
+struct KifuFile {
+  std::string_view bytes;
+  std::size_t next = 0;
+};
+
+// 1 with the next line (without its CR LF, still in Shift_JIS) in text; 0 at the end, text kept.
+int 読込_棋譜ファイル(KifuFile& file, std::string& text);
+// Reads the bytes of a record file and replays every move from the initial position.
+KifuRecord parse_record(std::string_view bytes);
+// The 37 fixed columns of a move line, without the line end.
+std::string format_move_line(const KifuMove& m);
+// A clock as the whole seconds its five columns can hold (0..99999).
+int clock_field(float seconds);
 
 // Move notation beside the stands.
 std::string 文字列変換(int value);

@@ -1,0 +1,141 @@
+// Saving the game to a record file: the write panel, the file's lines in Shift_JIS with CR LF,
+// and a write that either replaces the file whole or leaves it as it was.
+#include <cerrno>
+#include <optional>
+
+#include "record/record.h"
+#include "screen/screen.h"
+#include "settings/cp932.h"
+#include "settings/files.h"
+
+namespace {
+
+const std::string EXTENSION = ".棋譜";
+const std::string SAVE_TITLE = "棋譜保存";
+
+void say(Game& g, const std::string& text, const std::string& title, Icon icon = Icon::None) {
+  g.port.messageBox(text, title, Buttons::Ok, icon);
+}
+
+// The name without the blanks (half- and full-width) a person may type around it.
+std::string trimmed(const std::string& s) {
+  static const std::string WIDE = "\u3000";
+  std::size_t b = 0, e = s.size();
+  for (;;) {
+    if (b < e && (s[b] == ' ' || s[b] == '\t')) {
+      ++b;
+    } else if (e - b >= WIDE.size() && s.compare(b, WIDE.size(), WIDE) == 0) {
+      b += WIDE.size();
+    } else {
+      break;
+    }
+  }
+  for (;;) {
+    if (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t')) {
+      --e;
+    } else if (e - b >= WIDE.size() && s.compare(e - WIDE.size(), WIDE.size(), WIDE) == 0) {
+      e -= WIDE.size();
+    } else {
+      break;
+    }
+  }
+  return s.substr(b, e - b);
+}
+
+// The name must stay one file inside the chosen folder.
+bool usable_name(const std::string& name) {
+  return name != "." && name != ".." && name.find('/') == std::string::npos &&
+         name.find('\0') == std::string::npos;
+}
+
+// A header line in Shift_JIS. Line breaks or other control codes pasted into a field would break
+// the file into extra lines, so they become blanks.
+std::optional<std::string> header_line(std::string text) {
+  for (char& c : text)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
+  std::optional<std::string> bytes = utf8_to_cp932(text);
+  if (bytes) *bytes += "\r\n";
+  return bytes;
+}
+
+KifuMove entry(const Game& g, int n) {
+  KifuMove m;
+  m.motoX = g.KIFU_MOTO_X[n];
+  m.motoY = g.KIFU_MOTO_Y[n];
+  m.sakiX = g.KIFU_SAKI_X[n];
+  m.sakiY = g.KIFU_SAKI_Y[n];
+  m.narigo = g.KIFU_NARIGO[n];
+  m.koma = g.KIFU_KOMA[n];
+  m.tori = g.KIFU_TORI[n];
+  m.sitaMae = clock_field(g.KIFU_SITA_MAE[n]);
+  m.sitaAto = clock_field(g.KIFU_SITA_ATO[n]);
+  m.ueMae = clock_field(g.KIFU_UE_MAE[n]);
+  m.ueAto = clock_field(g.KIFU_UE_ATO[n]);
+  return m;
+}
+
+}  // namespace
+
+void KIFU_WRITE_Click(Game& g) {
+  if (g.HANTEN == 1) {
+    say(g, "反転後は書き込みできません", "棋譜書込");
+    return;
+  }
+  if (g.HANDE_SET == 1) {
+    say(g, "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込");
+    return;
+  }
+  描画_可視(g, true, true, false);
+  描画_棋譜_IO(g, 0);
+}
+
+void Command1_Click(Game& g) {
+  // 1, 2. A name and at least one move.
+  const std::string name = trimmed(g.port.fieldText(Field::Text1));
+  if (name.empty()) {
+    say(g, "ﾌｧｲﾙ名が入力されていません", "  ");
+    return;
+  }
+  if (g.KIFU_IDX < 1) {
+    say(g, "保存するデータがありません", SAVE_TITLE);
+    return;
+  }
+  // 3. The file in the chosen folder.
+  if (!usable_name(name)) {
+    say(g, "このﾌｧｲﾙ名は使えません\r" + name + "\r'/' を含まない名前を入力して下さい", SAVE_TITLE,
+        Icon::Warning);
+    return;
+  }
+  const std::filesystem::path folder = g.port.selectedFolder();
+  const std::filesystem::path file = folder / (name + EXTENSION);
+  // 4. Title, the upper side's player, the lower side's player, then the moves up to the
+  // current position. The panel's fields are named by order of play, the file's by side.
+  const bool lowerFirst = g.MAN_TEBAN == g.TEBAN_SENTE;
+  const Field upper = lowerFirst ? Field::Text4 : Field::Text3;
+  const Field lower = lowerFirst ? Field::Text3 : Field::Text4;
+  std::string bytes;
+  for (const Field f : {Field::Text2, upper, lower}) {
+    const std::optional<std::string> line = header_line(g.port.fieldText(f));
+    if (!line) {
+      say(g, "Shift_JISで書けない文字があります\r" + g.port.fieldText(f), SAVE_TITLE,
+          Icon::Warning);
+      return;
+    }
+    bytes += *line;
+  }
+  for (int n = 1; n <= g.KIFU_IDX; ++n) bytes += format_move_line(entry(g, n)) + "\r\n";
+  // The file is written beside its final name and renamed over it only once it is complete,
+  // so a failed write never costs the record that was there.
+  std::error_code ec;
+  const std::string error = std::filesystem::is_directory(folder, ec) ? replace_file(file, bytes)
+                                                                      : describe_error(ENOENT);
+  if (!error.empty()) {
+    say(g, "棋譜ﾌｧｲﾙに書き込めません\r" + file.string() + "\r" + error, SAVE_TITLE, Icon::Warning);
+    return;
+  }
+  // 5. Done.
+  描画_可視(g, false, false, false);
+  描画_棋譜_IO(g, 1);
+  g.port.refreshFileList();
+  say(g, "棋譜を書き込みました", "  ");
+}
