@@ -1,6 +1,7 @@
 // Small questions the computer asks about the position: where a piece may safely go, which
 // drops would fork or pin, what stands around a square, which pieces are pinned to a king.
 #include "com/com.h"
+#include "com/search_reach.h"
 #include "rules/rules.h"
 
 namespace {
@@ -24,9 +25,16 @@ bool is_upper_line_piece(int code) {
 int 調査_移動可場所数(Game& g, int x, int y, int koma) {
   const Ban& enemy = koma >= 10 ? g.SITA_SEIRYOKU : g.UE_SEIRYOKU;
   int count = 0;
-  for (int a = 1; a <= BAN_N; ++a)
-    for (int b = 1; b <= BAN_N; ++b)
-      if (移動チェック(g, x, y, a, b, koma) == FLAG_ON && enemy[a][b] == 0) ++count;
+  if (x < 1 || x > BAN_N || y < 1 || y > BAN_N) {
+    // From off the board the move check treats some origins as drops: ask about every square.
+    for (int a = 1; a <= BAN_N; ++a)
+      for (int b = 1; b <= BAN_N; ++b)
+        if (移動チェック(g, x, y, a, b, koma) == FLAG_ON && enemy[a][b] == 0) ++count;
+    return count;
+  }
+  int a, b;
+  for (SquareSet targets = reach_superset(koma, x, y); targets.pop(a, b);)
+    if (enemy[a][b] == 0 && 移動チェック(g, x, y, a, b, koma) == FLAG_ON) ++count;
   return count;
 }
 

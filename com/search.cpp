@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "com/com.h"
+#include "com/search_reach.h"
 #include "rules/mate.h"
 #include "rules/rules.h"
 #include "screen/screen.h"
@@ -103,30 +104,31 @@ BestMove com_search(Game& g) {
     Timer1_Timer(g);
     for (int fy = 1; fy <= BAN_N; ++fy) {
       if (g.BAN[fx][fy] < 10) continue;
-      for (int tx = 1; tx <= BAN_N; ++tx)
-        for (int ty = 1; ty <= BAN_N; ++ty) {
-          // 9a. Only legal moves.
-          if (移動チェック(g, fx, fy, tx, ty, g.BAN[fx][fy]) != FLAG_ON) continue;
-          // 9b. The piece, its distance from the human's king, and what it takes.
-          g.IDOU_KOMA = g.BAN[fx][fy];
-          g.MOTO_OU_KYORI =
-              static_cast<int16_t>(std::max(iabs(fx - g.SITA_OU_X), iabs(fy - g.SITA_OU_Y)));
-          const int cap = g.BAN[tx][ty];
-          // 9c. Try it on the board; the hands stay as they are.
-          g.BAN[fx][fy] = KARA;
-          g.BAN[tx][ty] = g.IDOU_KOMA;
-          // 9d. Score it, promoted or not.
-          int placed = 0;
-          const double score = score_board_move(g, best, cap, fx, fy, tx, ty, placed);
-          // 9e. Undo.
-          g.BAN[tx][ty] = static_cast<int16_t>(cap);
-          g.BAN[fx][fy] = g.IDOU_KOMA;
-          // 9f, 9g. Keep the best; taking the king ends the search.
-          if (take_if_better(g, best, score, fx, fy, tx, ty, placed) && cap == -OU) {
-            best.score = g.SAIKOU_TEN;
-            return best;
-          }
+      // Targets in board order; squares the piece could never reach are not asked about.
+      int tx, ty;
+      for (SquareSet targets = reach_superset(g.BAN[fx][fy], fx, fy); targets.pop(tx, ty);) {
+        // 9a. Only legal moves.
+        if (移動チェック(g, fx, fy, tx, ty, g.BAN[fx][fy]) != FLAG_ON) continue;
+        // 9b. The piece, its distance from the human's king, and what it takes.
+        g.IDOU_KOMA = g.BAN[fx][fy];
+        g.MOTO_OU_KYORI =
+            static_cast<int16_t>(std::max(iabs(fx - g.SITA_OU_X), iabs(fy - g.SITA_OU_Y)));
+        const int cap = g.BAN[tx][ty];
+        // 9c. Try it on the board; the hands stay as they are.
+        g.BAN[fx][fy] = KARA;
+        g.BAN[tx][ty] = g.IDOU_KOMA;
+        // 9d. Score it, promoted or not.
+        int placed = 0;
+        const double score = score_board_move(g, best, cap, fx, fy, tx, ty, placed);
+        // 9e. Undo.
+        g.BAN[tx][ty] = static_cast<int16_t>(cap);
+        g.BAN[fx][fy] = g.IDOU_KOMA;
+        // 9f, 9g. Keep the best; taking the king ends the search.
+        if (take_if_better(g, best, score, fx, fy, tx, ty, placed) && cap == -OU) {
+          best.score = g.SAIKOU_TEN;
+          return best;
         }
+      }
     }
   }
 

@@ -3,6 +3,7 @@
 #include <random>
 
 #include "com/com.h"
+#include "com/search_reach.h"
 #include "rules/rules.h"
 #include "tests/support/board.h"
 #include "tests/support/fake_port.h"
@@ -140,6 +141,34 @@ TEST_F(SearchTest, OtherPiecesPromoteOnlyWhenThatScoresStrictlyHigher) {
 TEST_F(SearchTest, DropsAreJudgedWithTheLastBoardMovesDistance) {
   search({{5, 1, OU}, {9, 5, KIN}, {5, 9, -OU}}, {1});
   EXPECT_EQ(g.MOTO_OU_KYORI, 4);  // the gold on (9,5) holds the last board moves
+}
+
+// The search asks the move check only about squares in the reach set, so the set must hold
+// every square the move check could allow, for every code, on any board.
+TEST_F(SearchTest, ReachSetsHoldEveryTargetTheMoveCheckAllows) {
+  const int codes[] = {HU,  TO,  KYOU, KYOU_NARI, KEI, KEI_NARI, GIN, GIN_NARI,
+                       KIN, 111, KAKU, KAKU_NARI, SYA, SYA_NARI, OU,  KARA};
+  for (unsigned seed = 1; seed <= 6; ++seed) {
+    lay_out_initial_position(g);
+    if (seed % 2 == 0) add_standard_pawns(g);
+    std::mt19937 rng(seed);
+    random_play(g, rng, static_cast<int>(seed * 12));
+    for (int side : {1, -1})
+      for (int code : codes)
+        for (int x = 1; x <= 9; ++x)
+          for (int y = 1; y <= 9; ++y) {
+            bool in[10][10] = {};
+            int a, b;
+            for (SquareSet s = reach_superset(side * code, x, y); s.pop(a, b);) in[a][b] = true;
+            for (a = 1; a <= 9; ++a)
+              for (b = 1; b <= 9; ++b) {
+                if (移動チェック(g, x, y, a, b, side * code) != FLAG_ON) continue;
+                ASSERT_TRUE(in[a][b])
+                    << side * code << " " << x << "," << y << " -> " << a << "," << b << "\n"
+                    << debug_string(g);
+              }
+          }
+  }
 }
 
 TEST_F(SearchTest, InitialPositionAtEveryLevel) {
