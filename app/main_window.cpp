@@ -12,12 +12,14 @@
 #include <algorithm>
 
 #include "app/canvas.h"
+#include "app/font.h"
 #include "app/record_panels.h"
 #include "app/splash.h"
 
 namespace {
 
 constexpr double CLIENT_WIDTH = 9200, CLIENT_HEIGHT = 8000;  // twips
+constexpr double WINDOW_POINTS = 9;
 constexpr int TIMER_MS = 50;
 constexpr int KEY_ESC = 27;
 
@@ -35,6 +37,8 @@ MainWindow::MainWindow(const GameHandlers& handlers)
   setWindowTitle(QStringLiteral("Mizuhane"));
   setCentralWidget(canvas_);
   canvas_->setClientSize(CLIENT_WIDTH, CLIENT_HEIGHT);
+  // The controls on the window (the record panels) use the window's font.
+  canvas_->setFont(windowFont(WINDOW_POINTS, false));
   // The layout is fixed in twips, so the window keeps the size of its drawing surface.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   canvas_->setFocus();

@@ -14,7 +14,6 @@
 #include <QTreeView>
 
 #include "app/canvas.h"
-#include "app/font.h"
 
 namespace {
 
@@ -80,27 +79,31 @@ RecordPanels::RecordPanels(QWidget* canvas)
       folderTree_(new QTreeView(canvas)),
       files_(new QListWidget(canvas)),
       return_(new QPushButton(QStringLiteral("RETURN"), canvas)) {
-  const QFont font = windowFont(9, false);
+  buildChooser(QDir::currentPath());
+  buildWritePanel(canvas);
+  setChooserVisible(false, false, false);
+  setWritePanelVisible(false);
+}
 
+void RecordPanels::buildChooser(const QString& start) {
   const QStringList roots = driveRoots();
-  const QString start = QDir::currentPath();
-  const int startRoot = rootOf(roots, start);
+  driveIndex_ = rootOf(roots, start);
+  const QString& root = roots[driveIndex_];
   drive_->setObjectName(QStringLiteral("Drive1"));
   drive_->addItems(roots);
-  drive_->setCurrentIndex(startRoot);
-  driveIndex_ = startRoot;
+  drive_->setCurrentIndex(driveIndex_);
   drive_->setGeometry(twipRect(240, 360, 2535, 300));
   connect(drive_, &QComboBox::activated, this, &RecordPanels::chooseDrive);
 
   folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-  folders_->setRootPath(roots[startRoot]);
+  folders_->setRootPath(root);
   folderTree_->setObjectName(QStringLiteral("Dir1"));
   folderTree_->setModel(folders_);
   for (int column = 1; column < folders_->columnCount(); ++column) folderTree_->hideColumn(column);
   folderTree_->setHeaderHidden(true);
-  folderTree_->setRootIndex(folders_->index(roots[startRoot]));
+  folderTree_->setRootIndex(folders_->index(root));
   folderTree_->setGeometry(twipRect(240, 600, 2535, 1710));
-  if (start != roots[startRoot]) folderTree_->setCurrentIndex(folders_->index(start));
+  if (start != root) folderTree_->setCurrentIndex(folders_->index(start));
   // The folders are read in the background, and rows arriving above the chosen folder push it
   // out of sight; bring it back each time one of the folders that hold it has been read.
   connect(folders_, &QFileSystemModel::directoryLoaded, this, [this](const QString& path) {
@@ -126,7 +129,9 @@ RecordPanels::RecordPanels(QWidget* canvas)
     emit fileChosen(toPath(item->data(Qt::UserRole).toString()));
   });
   showFolder(start);
+}
 
+void RecordPanels::buildWritePanel(QWidget* canvas) {
   for (std::size_t i = 0; i < ROWS.size(); ++i) {
     auto* label = new QLabel(QString::fromUtf8(ROWS[i].caption), canvas);
     label->setObjectName(QStringLiteral("Label1_%1").arg(i));
@@ -142,15 +147,6 @@ RecordPanels::RecordPanels(QWidget* canvas)
   return_->setObjectName(QStringLiteral("Command1"));
   return_->setGeometry(twipRect(3360, 3000, 855, 375));
   connect(return_, &QPushButton::clicked, this, &RecordPanels::returnClicked);
-
-  for (QWidget* w : std::initializer_list<QWidget*>{drive_, folderTree_, files_, return_})
-    w->setFont(font);
-  for (std::size_t i = 0; i < ROWS.size(); ++i) {
-    labels_[i]->setFont(font);
-    fields_[i]->setFont(font);
-  }
-  setChooserVisible(false, false, false);
-  setWritePanelVisible(false);
 }
 
 void RecordPanels::setChooserVisible(bool drive, bool folder, bool files) {
@@ -208,6 +204,8 @@ void RecordPanels::reloadRoots() {
 }
 
 void RecordPanels::chooseDrive(int index) {
+  // Picking the drive that is already chosen changes nothing.
+  if (index == driveIndex_) return;
   const QString root = drive_->itemText(index);
   const bool ready = isReady(root);
   if (ready) {

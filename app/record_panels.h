@@ -28,7 +28,8 @@ class RecordPanels : public QObject {
   Q_OBJECT
 
  public:
-  // Creates the controls on the window's drawing surface, in the folder the game runs in.
+  // Creates the controls on the window's drawing surface; the chooser starts in the folder the
+  // game runs in.
   explicit RecordPanels(QWidget* canvas);
 
   void setChooserVisible(bool drive, bool folder, bool files);
@@ -49,6 +50,8 @@ class RecordPanels : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void buildChooser(const QString& start);
+  void buildWritePanel(QWidget* canvas);
   void reloadRoots();
   void chooseDrive(int index);
   void showFolder(const QString& folder);
