@@ -131,6 +131,41 @@ TEST_F(KifuRead, ARecordTheUpperSideOpenedLoadsAsAGameAgainstTheComputer) {
   EXPECT_TRUE(Snapshot(g) == end) << debug_string(g);
 }
 
+// Whatever the computer and a sometimes careless opponent play (promotions, drops from both stands
+// in both of the computer's ways of writing them, king captures) is read back move for move.
+TEST_F(KifuRead, GamesAgainstTheComputerComeBackMoveForMove) {
+  for (int seed = 1; seed <= 10; ++seed) {
+    SCOPED_TRACE(seed);
+    CANCEL_Click(g);
+    if (seed % 2)
+      SENTE_Click(g);
+    else
+      GOTE_Click(g);
+    std::mt19937 rng(seed);
+    for (int i = 0; i < 60 && g.OU_TORI == 0; ++i) {
+      // Mostly moves that keep the king, now and then any move at all.
+      std::vector<ClickMove> moves = lower_moves(g, rng);
+      if (rng() % 8 != 0)
+        std::erase_if(moves, [&](const ClickMove& c) { return !leaves_king_safe(g, c); });
+      if (moves.empty()) break;
+      const ClickMove m = moves[rng() % moves.size()];
+      port.now += static_cast<float>(rng() % 100) / 8;
+      Timer1_Timer(g);
+      move(m.fx, m.fy, m.tx, m.ty, m.button);
+    }
+    const Snapshot end(g);
+    played = move_list();
+    save("game");
+    ASSERT_TRUE(wrote());
+    port.clearLogs();
+    load("game");
+    ASSERT_TRUE(said(" 読み込みました", "棋譜")) << port.messages[0].text;
+    EXPECT_EQ(move_list(), played);
+    while (g.KIFU_IDX < g.KIFU_SU) AFTER_Click(g);
+    EXPECT_TRUE(Snapshot(g) == end) << debug_string(g);
+  }
+}
+
 TEST_F(KifuRead, EmptyRecordsLoadAsAnEmptyList) {
   for (const std::string bytes : {"", "\r\n\r\n\r\n", "title\r\n\r\n\r\n   \r\n\r\n"}) {
     SCOPED_TRACE(bytes);
