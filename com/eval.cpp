@@ -110,7 +110,7 @@ double 盤評価(Game& g, int cap, int put, int fx, int fy, int tx, int ty) {
     if ((cap == -KAKU || cap == -KAKU_NARI || cap == -SYA || cap == -SYA_NARI) && put <= KIN)
       s += iabs(cap);
     if (g.COM_LEVEL == 1) return s;
-    // an attacked capture that a recapture would not pay for
+    // a defended capture by a piece cheaper than its cheapest attacker
     if (sita > 0 && ue > 0) {
       if (g.BAN[tx][ty] < iabs(nerai)) s += iabs(cap);
     } else if (sita > 0) {

@@ -67,6 +67,8 @@ double score_board_move(Game& g, BestMove& best, int cap, int fx, int fy, int tx
 
 }  // namespace
 
+// Step numbers are those of the computer's whole turn (com_ban); the steps left out here, the
+// clock, the thinking marker and playing the move, belong to the turn around the search.
 BestMove com_search(Game& g) {
   BestMove best;
   // 1. A decided game has no move to find.
