@@ -29,8 +29,8 @@ constexpr GameHandlers HANDLERS = {
         {Menu::REPLAY, BAR, "戻", false, REPLAY_Click},
         {Menu::AFTER, BAR, "進", false, AFTER_Click},
         {Menu::KIFU, BAR, "棋譜", false, nullptr},
-        {Menu::KIFU_WRITE, Menu::KIFU, "書込", false, nullptr},
-        {Menu::KIFU_READ, Menu::KIFU, "読込", false, nullptr},
+        {Menu::KIFU_WRITE, Menu::KIFU, "書込", false, KIFU_WRITE_Click},
+        {Menu::KIFU_READ, Menu::KIFU, "読込", false, KIFU_READ_Click},
         {Menu::OPTION, BAR, "ｵﾌﾟｼｮﾝ", false, OPTION_Click},
         {Menu::HAIKEI, Menu::OPTION, "背景画", false, nullptr},
         {Menu::MIDORI, Menu::HAIKEI, "緑", true, MIDORI_Click},
@@ -50,10 +50,10 @@ constexpr GameHandlers HANDLERS = {
     Form_KeyPress,
     Form_Unload,
     Timer1_Timer,
-    nullptr,
-    nullptr,
-    nullptr,
-    nullptr,
+    Drive1_Change,
+    Dir1_Change,
+    File1_Click,
+    Command1_Click,
 };
 
 // The window builds parents before children and finds an entry by its Menu value.

@@ -49,9 +49,11 @@ Answer QtPort::messageBox(const std::string& text, const std::string& title, But
   QString shown = fromStd(text);
   shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   const bool yesNo = buttons == Buttons::YesNo;
+  // Over the window when it shows; a box during start-up, before it does, sits mid-screen.
+  QWidget* over = window_.isVisible() ? &window_ : nullptr;
   QMessageBox box(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
                   fromStd(title), shown,
-                  yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, &window_);
+                  yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, over);
   box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
   const int answer = box.exec();
   if (!yesNo) return Answer::Ok;
