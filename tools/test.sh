@@ -7,8 +7,6 @@ bash tools/install-deps.sh
 rm -rf build/test
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build/test
-ctest --test-dir build/test --output-on-failure
-
 # The record file reader under libFuzzer with the address and undefined-behaviour sanitizers, for
 # about a minute from the seed records; a crash or a sanitizer report fails the run. It has a
 # build folder of its own, since the core is compiled there by clang with instrumentation.
@@ -26,3 +24,6 @@ if ! build/fuzz/tests/fuzz/fuzz_record -max_total_time=60 -max_len=8192 \
   exit 1
 fi
 echo "Record reader fuzzed: $(grep -E '^Done [0-9]+ runs' build/fuzz/fuzz.log)"
+
+# Every test suite; its summary closes the output.
+ctest --test-dir build/test --output-on-failure
