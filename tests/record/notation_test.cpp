@@ -43,8 +43,11 @@ TEST_F(GameTest, ShowingOneSideLeavesTheOthersText) {
   描画_移動結果(g, g.MAN_TEBAN, 3, 3, -HU, IRO_SHIRO);
   port.clearLogs();
   描画_移動結果(g, g.COM_TEBAN, 3, 7, HU, IRO_SHIRO);
-  for (const auto& d : port.draws)
-    if (d.kind == DrawCall::Picture) EXPECT_LE(d.x, 1050) << "only the upper side's cells";
+  for (const auto& d : port.draws) {
+    if (d.kind == DrawCall::Picture) {
+      EXPECT_LE(d.x, 1050) << "only the upper side's cells";
+    }
+  }
 }
 
 }  // namespace
