@@ -23,7 +23,7 @@ float 調査_経過秒(float start, float now) {
 }
 
 std::string 変換_数字から文字(int n) {
-  if (n >= 0 && n <= 9) return "0" + std::to_string(n);
+  if (n >= 0 && n <= 9) return {'0', static_cast<char>('0' + n)};
   if (n >= 10 && n <= 99) return std::to_string(n);
   return "";
 }
