@@ -10,6 +10,7 @@
 #include "app/canvas.h"
 #include "app/pictures.h"
 #include "app_fixture.h"
+#include "game/control.h"
 #include "rules/rules.h"
 
 namespace {
@@ -39,9 +40,9 @@ class ComGameWithTheMouse : public InScratchFolder {};
 
 TEST_F(ComGameWithTheMouse, TheComputerAnswersEveryClickedMove) {
   GameWindow w;
-  lay_out_initial_position(w.game);
-  w.window.show();
   BoxAccepter boxes;
+  Form_Load(w.game);  // the real start-up, splash and all
+  w.window.show();
   w.window.action(Menu::LEVEL2)->trigger();
   w.window.action(Menu::SENTE)->trigger();
   ASSERT_EQ(w.game.TEBAN, w.game.MAN_TEBAN);
@@ -70,4 +71,6 @@ TEST_F(ComGameWithTheMouse, TheComputerAnswersEveryClickedMove) {
   }
   EXPECT_GE(expected, 2);
   EXPECT_TRUE(w.game.TEBAN == w.game.MAN_TEBAN || w.game.OU_TORI != 0);
+  // A picture of the game under way, beside the start-up one, for anyone to look at.
+  EXPECT_TRUE(w.window.grab().toImage().save(QStringLiteral(GAME_SCREENSHOT_PATH)));
 }
