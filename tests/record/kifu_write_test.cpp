@@ -1,11 +1,10 @@
 // Writing a record file through the write panel: the exact bytes, which moves are written, the
 // refusals, and targets that cannot be written, which are never reported as written.
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <functional>
 
 #include "tests/record/kifu_fixture.h"
+#include "tests/support/full_disk.h"
 
 namespace {
 
@@ -126,29 +125,6 @@ TEST_F(KifuWrite, NamesAreTrimmedAndEmptyNamesRefused) {
   EXPECT_TRUE(wrote());
   EXPECT_EQ(folder_names(), std::set<std::string>{"棋譜 1.棋譜"});
 }
-
-// Makes every write to a file fail as on a full disk, for the lifetime of the guard; works for
-// root too, unlike taking away permissions.
-class FileSizeLimit {
- public:
-  FileSizeLimit() {
-    getrlimit(RLIMIT_FSIZE, &old_);
-    old_signal_ = signal(SIGXFSZ, SIG_IGN);
-    rlimit none = old_;
-    none.rlim_cur = 0;
-    setrlimit(RLIMIT_FSIZE, &none);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &old_);
-    signal(SIGXFSZ, old_signal_);
-  }
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
- private:
-  rlimit old_{};
-  sighandler_t old_signal_;
-};
 
 struct Unwritable {
   const char* what;

@@ -1,11 +1,10 @@
 // A settings file that cannot be written: the player keeps every choice for the run, hears about
 // it once, and whatever file was there stays as it was.
-#include <signal.h>
-#include <sys/resource.h>
 
 #include "screen/screen.h"
 #include "settings/settings.h"
 #include "tests/settings/settings_fixture.h"
+#include "tests/support/full_disk.h"
 
 namespace {
 
@@ -63,26 +62,6 @@ TEST_F(WriteFailure, FolderInTheWayKeepsChoicesAndWarnsOnce) {
   EXPECT_EQ(read_file("Mizuhane.ini"), settings_bytes(SJ_UCHU, false, true, false));
   EXPECT_EQ(port.messages.size(), 1u);
 }
-
-// Makes every write to a file fail as on a full disk, for the lifetime of the guard.
-class FileSizeLimit {
- public:
-  FileSizeLimit() {
-    getrlimit(RLIMIT_FSIZE, &old_);
-    old_signal_ = signal(SIGXFSZ, SIG_IGN);
-    rlimit none = old_;
-    none.rlim_cur = 0;
-    setrlimit(RLIMIT_FSIZE, &none);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &old_);
-    signal(SIGXFSZ, old_signal_);
-  }
-
- private:
-  rlimit old_{};
-  sighandler_t old_signal_;
-};
 
 TEST_F(WriteFailure, FullDiskLeavesTheOldFileWhole) {
   {
