@@ -13,12 +13,24 @@ void start_turn_clock(Game& g) {
   g.KAISHI_JIKOKU = g.port.timeOfDay();
 }
 
-// Common opening of both computer modes: the move list is cut at the current position.
-void prepare_com_game(Game& g) {
+// Common opening of both computer modes: a finished game is cleared away, the level shown,
+// and the move list cut at the current position.
+void open_com_game(Game& g) {
+  if (g.OU_TORI != 0) 初期設定(g);
+  描画_棋譜読込み部分消去(g);
+  描画_レベル(g, g.COM_LEVEL);
+  描画_将棋盤桝(g);
   g.SENTAKU = 0;
   g.TAIKYOKU_MODE = MODE_COM;
   g.KIFU_MODE = 0;
   g.KIFU_SU = g.TESUU;
+}
+
+// The lower side (the human) moves first: it takes the first mover's order.
+void lower_side_first(Game& g) {
+  g.MAN_TEBAN = g.TEBAN_SENTE;
+  g.COM_TEBAN = g.TEBAN_GOTE;
+  g.TEBAN = g.TEBAN_SENTE;
 }
 
 }  // namespace
@@ -37,9 +49,7 @@ void START_Click(Game& g) {
   // Continuing a loaded record between two people leaves record mode, like the computer modes.
   g.KIFU_MODE = 0;
   if (g.TESUU == 0 || g.TEBAN == TEBAN_NASHI) {
-    g.MAN_TEBAN = g.TEBAN_SENTE;
-    g.COM_TEBAN = g.TEBAN_GOTE;
-    g.TEBAN = g.TEBAN_SENTE;
+    lower_side_first(g);
     g.port.messageBox("先手の番です", " ", Buttons::Ok, Icon::None);
   } else if (g.TEBAN == g.TEBAN_SENTE) {
     g.port.messageBox("先手の番です", " ", Buttons::Ok, Icon::None);
@@ -50,25 +60,17 @@ void START_Click(Game& g) {
 }
 
 void SENTE_Click(Game& g) {
-  if (g.OU_TORI != 0) 初期設定(g);
-  描画_棋譜読込み部分消去(g);
-  描画_レベル(g, g.COM_LEVEL);
-  描画_将棋盤桝(g);
-  prepare_com_game(g);
+  open_com_game(g);
   start_turn_clock(g);
   g.port.setTimerEnabled(true);
   if (g.TESUU == 0 || g.TEBAN == TEBAN_NASHI) {
-    g.MAN_TEBAN = g.TEBAN_SENTE;
-    g.COM_TEBAN = g.TEBAN_GOTE;
-    g.TEBAN = g.TEBAN_SENTE;
+    lower_side_first(g);
     g.port.messageBox("MANの番です", " ", Buttons::Ok, Icon::None);
   } else if (g.TEBAN == g.COM_TEBAN) {
     com_ban(g);
     return;
   } else if (g.TEBAN == g.MAN_TEBAN) {
-    g.MAN_TEBAN = g.TEBAN_SENTE;
-    g.COM_TEBAN = g.TEBAN_GOTE;
-    g.TEBAN = g.TEBAN_SENTE;
+    lower_side_first(g);
     g.port.messageBox("MANの番です", "対局", Buttons::Ok, Icon::None);
   } else {
     return;
@@ -77,12 +79,8 @@ void SENTE_Click(Game& g) {
 }
 
 void GOTE_Click(Game& g) {
-  if (g.OU_TORI != 0) 初期設定(g);
-  描画_棋譜読込み部分消去(g);
-  描画_レベル(g, g.COM_LEVEL);
-  描画_将棋盤桝(g);
+  open_com_game(g);
   g.port.setTimerEnabled(true);
-  prepare_com_game(g);
   if (g.TESUU == 0 || g.TEBAN == TEBAN_NASHI) {
     g.MAN_TEBAN = g.TEBAN_GOTE;
     g.COM_TEBAN = g.TEBAN_SENTE;
