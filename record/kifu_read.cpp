@@ -6,7 +6,7 @@
 #include "game/control.h"
 #include "record/record.h"
 #include "screen/screen.h"
-#include "settings/files.h"
+#include "files/files.h"
 
 namespace {
 

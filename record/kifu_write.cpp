@@ -6,7 +6,7 @@
 #include "record/record.h"
 #include "screen/screen.h"
 #include "settings/cp932.h"
-#include "settings/files.h"
+#include "files/files.h"
 
 namespace {
 

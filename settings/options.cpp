@@ -9,7 +9,7 @@
 #include "screen/screen.h"
 #include "settings/about.h"
 #include "settings/cp932.h"
-#include "settings/files.h"
+#include "files/files.h"
 #include "settings/settings.h"
 
 namespace {

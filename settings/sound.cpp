@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "settings/files.h"
+#include "files/files.h"
 #include "settings/settings.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "settings/files.h"
+#include "files/files.h"
 
 #include <fcntl.h>
 #include <stdlib.h>

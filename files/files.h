@@ -1,4 +1,4 @@
-// Reading and writing the game's own small files (sounds, settings) through the C library, so
+// Reading and writing the game's own files (sounds, settings, records) through the C library, so
 // that every failure becomes a value with a description the player can read.
 #pragma once
 
