@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <system_error>
 
+#include "files/files.h"
 #include "game/control.h"
 #include "record/record.h"
 #include "screen/screen.h"
-#include "files/files.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <cerrno>
 #include <optional>
 
+#include "files/files.h"
 #include "record/record.h"
 #include "screen/screen.h"
 #include "settings/cp932.h"
-#include "files/files.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 #include "platform/port.h"
@@ -122,6 +123,11 @@ struct Game {
   bool FONT_BOLD = false;     // the window font turns bold once the labels are first drawn
   int16_t HAIKEI = 0;         // current background picture code
   int16_t SIDOU_ON = 0;       // move guidance
+
+  // Where the game's own files live, decided once by the program before start-up: the settings
+  // file (and whatever is kept beside it) and the four sounds. Empty means the current folder.
+  std::filesystem::path settingsFolder;
+  std::filesystem::path soundFolder;
 
   // Sound handles; 0 means none.
   int32_t DS_HANDLE = 0;

@@ -6,15 +6,19 @@
 #include <system_error>
 #include <vector>
 
+#include "files/files.h"
 #include "screen/screen.h"
 #include "settings/about.h"
 #include "settings/cp932.h"
-#include "files/files.h"
 #include "settings/settings.h"
 
 namespace {
 
 constexpr char SETTINGS_FILE[] = "Mizuhane.ini";
+
+std::filesystem::path settings_file(const Game& g) {
+  return g.settingsFolder / SETTINGS_FILE;
+}
 constexpr std::size_t SETTINGS_LINES = 4;
 // Far longer than any good line; longer lines are damage and are not kept whole.
 constexpr std::size_t LINE_LIMIT = 256;
@@ -34,9 +38,9 @@ constexpr Background BACKGROUNDS[] = {
 
 // The lines of the file as text; a line that is not valid Shift_JIS stays empty and so matches
 // nothing.
-std::vector<std::optional<std::string>> read_settings_lines() {
+std::vector<std::optional<std::string>> read_settings_lines(const Game& g) {
   std::vector<std::optional<std::string>> lines;
-  for (const std::string& bytes : read_first_lines(SETTINGS_FILE, SETTINGS_LINES, LINE_LIMIT))
+  for (const std::string& bytes : read_first_lines(settings_file(g), SETTINGS_LINES, LINE_LIMIT))
     lines.push_back(cp932_to_utf8(bytes));
   return lines;
 }
@@ -54,8 +58,8 @@ std::set<std::filesystem::path>& warned_files() {
 
 void warn_not_saved(Game& g, const std::string& reason) {
   std::error_code ec;
-  std::filesystem::path where = std::filesystem::absolute(SETTINGS_FILE, ec);
-  if (ec) where = SETTINGS_FILE;
+  std::filesystem::path where = std::filesystem::absolute(settings_file(g), ec);
+  if (ec) where = settings_file(g);
   if (!warned_files().insert(where).second) return;
   g.port.messageBox("設定ファイルに書き込めません。\r" + where.string() + "\r" + reason +
                         "\r\r選んだ設定はこのまま使えますが、次の起動には引き継がれません。",
@@ -80,7 +84,7 @@ void チェック設定(Game& g, int code) {
 }
 
 void 読込_環境設定ファイル(Game& g) {
-  const auto lines = read_settings_lines();
+  const auto lines = read_settings_lines(g);
   // 1. Background picture; an unknown value leaves the menu and the window as they are.
   if (!lines.empty()) {
     for (const Background& b : BACKGROUNDS) {
@@ -133,7 +137,7 @@ void 書込_環境設定ファイル(Game& g) {
     warn_not_saved(g, "文字コードをShift_JISに変換できません。");
     return;
   }
-  const std::string error = replace_file(SETTINGS_FILE, *bytes);
+  const std::string error = replace_file(settings_file(g), *bytes);
   if (!error.empty()) warn_not_saved(g, error);
 }
 

@@ -23,8 +23,9 @@ void SOUND_OPEN(Game& g) {
 
 int32_t SOUND_LOAD(Game& g, const std::string& file, int32_t flags) {
   std::error_code ec;
-  if (g.DS_HANDLE == 0 || !std::filesystem::exists(file, ec)) return 0;
-  const FileBytes data = read_whole_file(file);
+  const std::filesystem::path path = g.soundFolder / file;
+  if (g.DS_HANDLE == 0 || !std::filesystem::exists(path, ec)) return 0;
+  const FileBytes data = read_whole_file(path);
   if (!data.error.empty()) {
     warn(g, "サウンドファイル「" + file + "」を読み込めません。\r" + data.error);
     return 0;
