@@ -8,12 +8,15 @@ packages=(
   libsdl2-dev libsdl2-mixer-dev
   fonts-ipafont-mincho
   libgtest-dev libgmock-dev libbenchmark-dev libclang-rt-14-dev
+  nodejs
 )
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
+# Debian's nodejs comes without npm; some machines' nodejs packages carry their own.
+command -v npm >/dev/null || missing+=(npm)
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 sudo=""

@@ -4,6 +4,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash tools/install-deps.sh
+# Independently written shogi libraries from the npm registry, which read back what the game
+# writes and judge what its engine plays.
+npm ci --prefix tests/npm --no-audit --no-fund --silent
 rm -rf build/test
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build/test
