@@ -24,8 +24,8 @@ void start_clock_if_shown(Game& g) {
 }  // namespace
 
 void com_ban(Game& g) {
-  // 1. A decided game is left alone.
-  if (g.OU_TORI != TEBAN_NASHI) return;
+  // 1. A decided game is left alone, and so is one whose move list is full.
+  if (g.OU_TORI != TEBAN_NASHI || end_if_move_list_full(g)) return;
   // 2, 3. Clock and thinking marker, shown before the search starts.
   g.KAISHI_JIKOKU = g.port.timeOfDay();
   start_clock_if_shown(g);

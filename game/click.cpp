@@ -200,6 +200,8 @@ void Form_MouseDown(Game& g, int button, double X, double Y) {
     g.port.messageBox("新規に対局してください", "終局", Buttons::Ok, Icon::None);
     return;
   }
+  // A full move list is a finished game, however the position was reached.
+  if (end_if_move_list_full(g)) return;
   // 4. The cell under the mouse.
   const int x = static_cast<int>(std::floor((X - g.BAN_X0) / g.MASU_W));
   const int y = static_cast<int>(std::floor((Y - g.BAN_Y0) / g.MASU_H));

@@ -102,6 +102,8 @@ void AFTER_Click(Game& g) {
   描画_移動結果(g, narigo > 0 ? g.COM_TEBAN : g.MAN_TEBAN, sx, sy, narigo, IRO_SHIRO);
   g.TEBAN = static_cast<int16_t>(-g.TEBAN);
   描画_手数(g, g.TESUU, IRO_SHIRO);
+  // Stepping onto the last entry of a full list ends the game again, as playing it did.
+  end_if_move_list_full(g);
 }
 
 void REPLAY_Click(Game& g) {
