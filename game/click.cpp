@@ -70,8 +70,13 @@ void pick_up(Game& g, int x, int y) {
 
 // Step 7.2.5: the move is recorded, made, shown and judged.
 void make_move(Game& g, int button, int x, int y) {
+  // The thinking time of this turn belongs to the side that moves, the upper side too when two
+  // people play; its own columns of the list carry it.
+  const bool upper = g.SASITE[8] >= 10;
+  const float keika = g.KEIKA_BYOU;
   手順保存(g, g.SASITE[3], g.SASITE[4], x, y, g.SASITE[8], g.BAN[x][y], g.SITA_JIKAN,
-           g.SITA_JIKAN + g.KEIKA_BYOU, g.UE_JIKAN, g.UE_JIKAN);
+           upper ? g.SITA_JIKAN : g.SITA_JIKAN + keika, g.UE_JIKAN,
+           upper ? g.UE_JIKAN + keika : g.UE_JIKAN);
   ++g.TESUU;
   描画_手数(g, g.TESUU, IRO_SHIRO);
   if (調査_駒成(g, g.SASITE[3], g.SASITE[4], x, y, g.SASITE[8]) == 1 && button == BTN_RIGHT)
@@ -101,13 +106,11 @@ void make_move(Game& g, int button, int x, int y) {
     }
     return;
   }
-  if (g.TEBAN == g.TEBAN_SENTE) {
+  if (g.TEBAN == g.TEBAN_SENTE)
     g.TEBAN = g.TEBAN_GOTE;
-    g.SITA_JIKAN += g.KEIKA_BYOU;
-  } else if (g.TEBAN == g.TEBAN_GOTE) {
+  else if (g.TEBAN == g.TEBAN_GOTE)
     g.TEBAN = g.TEBAN_SENTE;
-    g.UE_JIKAN += g.KEIKA_BYOU;
-  }
+  (upper ? g.UE_JIKAN : g.SITA_JIKAN) += keika;
   g.KAISHI_JIKOKU = g.port.timeOfDay();
   if (g.OU_TORI == g.MAN_TEBAN)
     g.port.messageBox("先手の勝ちです", "終了", Buttons::Ok, Icon::None);
