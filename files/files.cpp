@@ -83,9 +83,9 @@ std::vector<std::string> read_first_lines(const std::filesystem::path& file, std
   const int fd = open_regular(file, error);
   if (fd < 0) return lines;
   std::string line;
-  bool started = false;  // a byte of the current line has been seen
+  bool started = false;   // a byte of the current line has been seen
+  bool after_cr = false;  // the last byte ended a line with CR; an LF now belongs to that end
   const auto finish = [&] {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
     lines.push_back(std::move(line));
     line.clear();
     started = false;
@@ -94,12 +94,18 @@ std::vector<std::string> read_first_lines(const std::filesystem::path& file, std
   ssize_t n;
   while (lines.size() < count && (n = read_some(fd, buffer, sizeof buffer)) > 0) {
     for (ssize_t i = 0; i < n && lines.size() < count; ++i) {
-      if (buffer[i] == '\n') {
+      const char c = buffer[i];
+      if (c == '\n' && after_cr) {
+        after_cr = false;
+        continue;
+      }
+      after_cr = c == '\r';
+      if (c == '\r' || c == '\n') {
         finish();
         continue;
       }
       started = true;
-      if (line.size() <= limit) line.push_back(buffer[i]);
+      if (line.size() <= limit) line.push_back(c);
     }
   }
   if (started && lines.size() < count) finish();

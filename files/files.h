@@ -18,7 +18,8 @@ struct FileBytes {
 // never hang the game.
 FileBytes read_whole_file(const std::filesystem::path& file);
 
-// The first `count` lines without their LF or CR LF ending; a last line without an ending counts.
+// The first `count` lines without their ending (CR LF, LF or CR alone, as other systems write
+// them); a last line without an ending counts.
 // Fewer lines when the file is shorter, missing or unreadable. A line longer than `limit` bytes
 // is cut just after the limit, so a damaged file costs no more memory than a good one.
 std::vector<std::string> read_first_lines(const std::filesystem::path& file, std::size_t count,

@@ -39,6 +39,11 @@ TEST_F(ReadSettings, GoodFilesSetMenuBackgroundAndMusic) {
        Menu::TATAMI, TATAMI, false, false, false},
       {"green", settings_bytes(SJ_MIDORI, true, true, false), Menu::MIDORI, MIDORI, true, true,
        false},
+      {"cr only", SJ_HAIKEI + SJ_TAKE + "\r" + SJ_SIDOU + "ON\r" + SJ_KEIKA + "OFF\rBGM=OFF\r",
+       Menu::TAKE, TAKE, true, false, false},
+      {"mixed line ends",
+       SJ_HAIKEI + SJ_RENGA + "\r" + SJ_SIDOU + "OFF\n" + SJ_KEIKA + "ON\r\nBGM=ON", Menu::RENGA,
+       RENGA, false, true, true},
   };
   for (const GoodFile& c : cases) {
     SCOPED_TRACE(c.name);
@@ -80,8 +85,7 @@ TEST_F(ReadSettings, MissingOrShortFileIsReplacedByTheDefaults) {
       "",
       "\r\n",
       SJ_HAIKEI + SJ_TAKE + "\r\n" + SJ_SIDOU + "ON\r\n",
-      // Lone CRs do not end lines, so this is a single line.
-      SJ_HAIKEI + SJ_TAKE + "\r" + SJ_SIDOU + "OFF\r" + SJ_KEIKA + "ON\rBGM=ON\r",
+      SJ_HAIKEI + SJ_TAKE + "\r" + SJ_SIDOU + "ON\r",
   };
   for (const auto& bytes : cases) {
     SCOPED_TRACE(bytes ? testing::PrintToString(*bytes) : "missing");
@@ -173,8 +177,8 @@ TEST_F(ReadSettings, DamagedLinesCountAsMismatches) {
       // Very long lines that start with the right texts.
       SJ_HAIKEI + SJ_MIDORI + long_line + "\r\n" + SJ_SIDOU + "ON" + long_line + "\r\n" + SJ_KEIKA +
           "ON" + long_line + "\r\nBGM=ON" + long_line + "\r\n",
-      // Stray blanks and doubled CRs.
-      SJ_HAIKEI + SJ_MIDORI + " \r\n " + SJ_SIDOU + "ON\r\n" + SJ_KEIKA + "ON\r\r\nBGM=on\r\n",
+      // Stray blanks, a wrong case, and a doubled CR (an empty fifth line).
+      SJ_HAIKEI + SJ_MIDORI + " \r\n " + SJ_SIDOU + "ON\r\n" + SJ_KEIKA + "O N\r\nBGM=on\r\r\n",
   };
   int n = 0;
   for (const std::string& bytes : cases) {
