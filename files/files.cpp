@@ -6,7 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <system_error>
+#include <string>
 
 namespace {
 
@@ -134,6 +134,7 @@ std::string replace_file(const std::filesystem::path& file, std::string_view byt
 }
 
 std::string describe_error(int error) {
+  // Every text is the game's own: the C library's descriptions are English.
   switch (error) {
     case ENOENT:
       return "ファイルまたはフォルダーが見つかりません。";
@@ -146,12 +147,61 @@ std::string describe_error(int error) {
     case EDQUOT:
       return "ディスクの空き容量が足りません。";
     case EFBIG:
+    case EOVERFLOW:
       return "ファイルが大きすぎます。";
     case EISDIR:
       return "同じ名前のフォルダーがあります。";
     case EIO:
       return "ディスクの読み書きに失敗しました。";
+    case ELOOP:
+      return "シンボリックリンクが多すぎるか、循環しています。";
+    case ENAMETOOLONG:
+      return "ファイル名またはパスが長すぎます。";
+    case ENOTDIR:
+      return "パスの途中にフォルダーではないものがあります。";
+    case EEXIST:
+      return "同じ名前のファイルがすでにあります。";
+    case ENOTEMPTY:
+      return "フォルダーが空ではありません。";
+    case EBUSY:
+    case ETXTBSY:
+      return "ファイルまたは装置が使用中です。";
+    case EMFILE:
+    case ENFILE:
+      return "開いているファイルが多すぎます。";
+    case ENOMEM:
+      return "メモリが足りません。";
+    case EXDEV:
+      return "別のドライブをまたいで置き換えることはできません。";
+    case EMLINK:
+      return "リンクの数が多すぎます。";
+    case EAGAIN:
+      return "一時的に使用できません。しばらくしてからやり直して下さい。";
+    case EINTR:
+      return "操作が中断されました。";
+    case EINVAL:
+      return "この名前や操作は使えません。";
+    case ENXIO:
+    case ENODEV:
+      return "装置が見つかりません。";
+    case ENOSYS:
+    case EOPNOTSUPP:
+      return "この場所ではその操作ができません。";
+    case ENOLCK:
+    case EDEADLK:
+      return "ファイルをロックできません。";
+    case ESTALE:
+      return "ネットワーク上のファイルが使えなくなりました。";
+    case ETIMEDOUT:
+      return "応答がないまま時間切れになりました。";
+    case ENOTCONN:
+    case ENETDOWN:
+    case ENETUNREACH:
+    case EHOSTUNREACH:
+    case ECONNREFUSED:
+    case ECONNRESET:
+      return "ネットワークにつながりません。";
     default:
-      return "システムのエラー: " + std::generic_category().message(error);
+      return "システムのエラーです（エラー番号 " + std::to_string(error) + "）。";
   }
 }

@@ -30,5 +30,5 @@ std::vector<std::string> read_first_lines(const std::filesystem::path& file, std
 // string on success, else the description of the failure.
 std::string replace_file(const std::filesystem::path& file, std::string_view bytes);
 
-// A plain Japanese description of a C library error number.
+// A plain Japanese description of a C library error number; never the library's English text.
 std::string describe_error(int error);
