@@ -6,11 +6,18 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <string>
+#include <climits>
 
 namespace {
 
 constexpr std::size_t CHUNK = 64 * 1024;
+// As many symbolic links in a row as the kernel itself follows.
+constexpr int MAX_LINKS = 40;
+// A new file is readable by everyone, like any other file the user makes.
+constexpr mode_t NEW_FILE_MODE = 0644;
+// Seven bytes, hidden; mkostemp fills in the X's.
+constexpr char TEMPORARY_NAME[] = ".XXXXXX";
+constexpr char NOT_REGULAR[] = "通常のファイルではありません。";
 
 // Opens a regular file for reading, or says why not. O_NONBLOCK keeps the open of a pipe from
 // waiting for a writer; it changes nothing for a regular file.
@@ -26,7 +33,7 @@ int open_regular(const std::filesystem::path& file, std::string& error) {
   } else if (S_ISDIR(st.st_mode)) {
     error = describe_error(EISDIR);
   } else if (!S_ISREG(st.st_mode)) {
-    error = "通常のファイルではありません。";
+    error = NOT_REGULAR;
   } else {
     return fd;
   }
@@ -53,6 +60,48 @@ bool write_all(int fd, std::string_view bytes) {
     bytes.remove_prefix(static_cast<std::size_t>(n));
   }
   return true;
+}
+
+// The path at the end of the chain of symbolic links that starts at `file` (the file itself when
+// it is no link, or the path the last link names when nothing is there yet). Relative links count
+// from their own folder. Sets `error` when the chain cannot be followed.
+std::filesystem::path follow_links(std::filesystem::path file, int& error) {
+  for (int hops = 0; hops <= MAX_LINKS; ++hops) {
+    struct stat st {};
+    if (::lstat(file.c_str(), &st) != 0) {
+      if (errno != ENOENT) error = errno;
+      return file;
+    }
+    if (!S_ISLNK(st.st_mode)) return file;
+    std::string text(PATH_MAX, '\0');
+    const ssize_t n = ::readlink(file.c_str(), text.data(), text.size());
+    if (n < 0) {
+      error = errno;
+      return file;
+    }
+    text.resize(static_cast<std::size_t>(n));
+    const std::filesystem::path to = text;
+    file = to.is_absolute() ? to : file.parent_path() / to;
+  }
+  error = ELOOP;
+  return file;
+}
+
+// Why the user may not replace this file, or nothing when they may both read and write it. The
+// kernel is asked by opening it, which weighs permissions, access lists, read-only mounts and
+// files marked unchangeable alike; nothing is read or written.
+std::string refusal(const std::filesystem::path& file) {
+  const struct {
+    int flags;
+    const char* denied;
+  } checks[] = {{O_RDONLY, "読み込みが許可されていないファイルです。"},
+                {O_WRONLY, "書き込みが許可されていないファイルです。"}};
+  for (const auto& check : checks) {
+    const int fd = ::open(file.c_str(), check.flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return errno == EACCES ? check.denied : describe_error(errno);
+    ::close(fd);
+  }
+  return {};
 }
 
 }  // namespace
@@ -114,17 +163,35 @@ std::vector<std::string> read_first_lines(const std::filesystem::path& file, std
 }
 
 std::string replace_file(const std::filesystem::path& file, std::string_view bytes) {
-  std::string name = file.string() + ".XXXXXX";
+  // 1. The file that really holds the data, at the end of any symbolic links, so that a link
+  // the user made stays and its target gets the new contents.
+  int error = 0;
+  const std::filesystem::path target = follow_links(file, error);
+  if (error != 0) return describe_error(error);
+  // 2. Only a plain file the user may read and write is replaced; it keeps its permissions.
+  mode_t mode = NEW_FILE_MODE;
+  struct stat st {};
+  if (::lstat(target.c_str(), &st) == 0) {
+    if (S_ISDIR(st.st_mode)) return describe_error(EISDIR);
+    if (!S_ISREG(st.st_mode)) return NOT_REGULAR;
+    const std::string refused = refusal(target);
+    if (!refused.empty()) return refused;
+    mode = st.st_mode & 0777;
+  } else if (errno != ENOENT) {
+    return describe_error(errno);
+  }
+  // 3. The bytes go to a temporary file beside the target, then the rename swaps it in at once.
+  // Its name is short, so any name the folder accepts for the file works for it too.
+  std::string name = (target.parent_path() / TEMPORARY_NAME).string();
   const int fd = ::mkostemp(name.data(), O_CLOEXEC);
   if (fd < 0) return describe_error(errno);
-  // mkostemp makes the file private; a settings file is as readable as any other.
-  bool ok = ::fchmod(fd, 0644) == 0 && write_all(fd, bytes) && ::fsync(fd) == 0;
-  int error = ok ? 0 : errno;
+  bool ok = ::fchmod(fd, mode) == 0 && write_all(fd, bytes) && ::fsync(fd) == 0;
+  error = ok ? 0 : errno;
   if (::close(fd) != 0 && ok) {
     ok = false;
     error = errno;
   }
-  if (ok && ::rename(name.c_str(), file.c_str()) != 0) {
+  if (ok && ::rename(name.c_str(), target.c_str()) != 0) {
     ok = false;
     error = errno;
   }

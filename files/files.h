@@ -26,8 +26,11 @@ std::vector<std::string> read_first_lines(const std::filesystem::path& file, std
                                           std::size_t limit);
 
 // Replaces the file by `bytes`. The bytes go to a temporary file in the same folder that is then
-// renamed over the old one, so a failure leaves the old file exactly as it was. Returns an empty
-// string on success, else the description of the failure.
+// renamed over the old one, so a failure leaves the old file exactly as it was. A symbolic link is
+// followed and its target replaced, the link stays; the temporary name is seven bytes, so every
+// name the folder accepts can be written. A file the user may not read and write is refused
+// untouched, like anything that is not a plain file. Returns an empty string on success, else
+// the description of the failure.
 std::string replace_file(const std::filesystem::path& file, std::string_view bytes);
 
 // A plain Japanese description of a C library error number; never the library's English text.

@@ -1,6 +1,7 @@
 // Writing a record file through the write panel: the exact bytes, which moves are written, the
 // refusals, and targets that cannot be written, which are never reported as written.
 
+#include <algorithm>
 #include <functional>
 
 #include "tests/record/kifu_fixture.h"
@@ -205,3 +206,37 @@ TEST_F(KifuWrite, AnExistingRecordIsReplacedWhole) {
 }
 
 }  // namespace
+
+struct LongName {
+  int kanji;         // three bytes each
+  const char* tail;  // ASCII after them
+  bool fits;         // within the 255 bytes a file name may have
+};
+
+TEST_F(KifuWrite, EveryNameTheFolderAcceptsIsWritten) {
+  START_Click(g);
+  move(8, 8, 8, 4);
+  // File names of 249, 250 and 255 bytes with the extension, and one of 256.
+  const LongName cases[] = {{80, "ab", true}, {81, "", true}, {82, "ab", true}, {82, "abc", false}};
+  std::set<std::string> written;
+  for (const LongName& c : cases) {
+    std::string name;
+    for (int i = 0; i < c.kanji; ++i) name += "棋";
+    name += c.tail;
+    SCOPED_TRACE(std::to_string(name.size() + std::string(".棋譜").size()) + " bytes");
+    port.clearLogs();
+    save(name);
+    if (c.fits) {
+      EXPECT_TRUE(wrote());
+      EXPECT_EQ(read_bytes(record(name)), "\r\n\r\n\r\n8 884-900-9000   0    0    0    0    \r\n");
+      written.insert(name + ".棋譜");
+    } else {
+      EXPECT_FALSE(wrote());
+      ASSERT_EQ(port.messages.size(), 1u);
+      const std::string& text = port.messages[0].text;
+      const std::string reason = "\rファイル名またはパスが長すぎます。";
+      EXPECT_EQ(text.substr(text.size() - std::min(text.size(), reason.size())), reason) << text;
+    }
+  }
+  EXPECT_EQ(folder_names(), written);
+}
