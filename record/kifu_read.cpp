@@ -88,19 +88,17 @@ double 取得_棋譜のX座標(const Game& g, const std::string& text) {
 }
 
 void File1_Click(Game& g, const std::filesystem::path& file) {
-  // 1. A fresh game in record mode.
+  // 1, 2. The whole file is read and checked before anything of it is used, so a file that cannot
+  // be used leaves the game in progress exactly as it was. A good one starts a fresh game in
+  // record mode.
   描画_可視(g, false, false, false);
-  初期設定(g);
-  g.KIFU_MODE = 1;
-  // 2. The whole file is read and checked before anything of it is used. A file that cannot be
-  // used leaves the fresh game: the initial position, no game under way, no record mode.
   const KifuRecord r = load(file);
   if (!r.error.empty()) {
-    g.KIFU_MODE = 0;
-    g.KIFU_SU = 0;
     say(g, r.error, Icon::Warning);
     return;
   }
+  初期設定(g);
+  g.KIFU_MODE = 1;
   // 3-5. Title under the board, the upper player at the top, the lower player under the board.
   g.KIFU_TITLE = r.title;
   print(g, 取得_棋譜のX座標(g, r.title) - 3000, 6350, r.title, IRO_AKA);

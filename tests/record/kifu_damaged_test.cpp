@@ -1,6 +1,6 @@
 // Damaged, edited and foreign files in the file list: each is refused whole with the line and the
-// reason, and leaves the fresh game that loading starts from, never a half-loaded record. Files
-// that only look different from what the game writes are still read.
+// reason, and leaves what was on the board before exactly as it was, never a half-loaded record.
+// Files that only look different from what the game writes are still read.
 #include <initializer_list>
 
 #include "tests/record/kifu_fixture.h"
@@ -124,7 +124,9 @@ TEST_F(KifuDamaged, RefusedWholeWithLineAndReason) {
   for (const Damaged& c : cases) {
     SCOPED_TRACE(c.what);
     load_good_record_first();
+    AFTER_Click(g);
     write_bytes(record("bad"), c.bytes);
+    const GameState before(g, port.timer);
     port.clearLogs();
 
     load("bad");
@@ -139,8 +141,8 @@ TEST_F(KifuDamaged, RefusedWholeWithLineAndReason) {
       EXPECT_NE(m.text.find("\r" + std::to_string(c.line) + "行目: "), std::string::npos) << m.text;
     }
     EXPECT_NE(m.text.find(c.reason), std::string::npos) << m.text;
-    expect_no_game();
-    EXPECT_EQ(g.KIFU_SU, 0);
+    EXPECT_TRUE(GameState(g, port.timer) == before);
+    EXPECT_TRUE(port.draws.empty()) << "nothing redrawn";
     for (const std::string& text : port.texts())
       EXPECT_TRUE(text != "title" && text != "upper" && text != "lower") << "printed " << text;
   }
@@ -151,6 +153,7 @@ TEST_F(KifuDamaged, FilesThatCannotBeReadAreReported) {
   for (const std::string name : {"missing", "folder"}) {
     SCOPED_TRACE(name);
     load_good_record_first();
+    const GameState before(g, port.timer);
     port.clearLogs();
     load(name);
     ASSERT_EQ(port.messages.size(), 1u);
@@ -158,8 +161,44 @@ TEST_F(KifuDamaged, FilesThatCannotBeReadAreReported) {
     EXPECT_EQ(port.messages[0].text.rfind("棋譜ﾌｧｲﾙを読み込めません\r" + record(name).string(), 0),
               0u)
         << port.messages[0].text;
-    expect_no_game();
-    EXPECT_EQ(g.KIFU_SU, 0);
+    EXPECT_TRUE(GameState(g, port.timer) == before);
+  }
+}
+
+TEST_F(KifuDamaged, GameInProgressOutlivesARefusedFile) {
+  std::filesystem::create_directory(record("folder"));
+  write_bytes(record("bad"), HEAD + lines({M1.substr(0, 20) + "\x01" + M1.substr(21)}));
+  for (const std::string name : {"bad", "missing", "folder"}) {
+    SCOPED_TRACE(name);
+    CANCEL_Click(g);
+    SENTE_Click(g);
+    port.now += 4;
+    Timer1_Timer(g);
+    move(7, 9, 7, 8);  // the computer answers each move
+    port.now += 2;
+    Timer1_Timer(g);
+    move(3, 9, 3, 8);
+    REPLAY_Click(g);
+    REPLAY_Click(g);
+    const GameState before(g, port.timer);
+    ASSERT_EQ(g.KIFU_SU, 4);
+    port.clearLogs();
+
+    KIFU_READ_Click(g);
+    load(name);
+
+    EXPECT_TRUE(GameState(g, port.timer) == before);
+    EXPECT_TRUE(port.draws.empty()) << "no splash, no repaint";
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_EQ(port.messages[0].icon, Icon::Warning);
+    EXPECT_EQ(port.messages[0].text.find(record(name).string()),
+              port.messages[0].text.find('\r') + 1);
+    // The game goes on from where it was.
+    move(3, 9, 3, 8);
+    EXPECT_EQ(g.TAIKYOKU_MODE, MODE_COM);
+    EXPECT_EQ(g.TESUU, 4);
+    EXPECT_EQ(g.KIFU_SU, 4);
+    EXPECT_EQ(g.TEBAN, g.MAN_TEBAN);
   }
 }
 

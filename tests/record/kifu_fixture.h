@@ -8,6 +8,7 @@
 #include <iterator>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "rules/rules.h"
 #include "tests/support/game_fixture.h"
@@ -60,4 +61,32 @@ class KifuTest : public GameTest {
   }
 
   bool wrote() const { return said("棋譜を書き込みました", "  "); }
+};
+
+// Everything a game in progress consists of: position, move list, turn, mode and clocks.
+struct GameState {
+  Snapshot position;
+  std::vector<int> numbers;  // flags and counters
+  std::vector<float> clocks;
+  std::vector<int> list;  // every column of every entry of the move list
+  bool timer;
+
+  GameState(const Game& g, bool timerOn)
+      : position(g),
+        numbers{g.TEBAN,     g.TESUU,       g.OU_TORI,    g.KIFU_IDX,      g.KIFU_SU,
+                g.KIFU_MODE, g.KIFU_IDOU,   g.HANTEN,     g.TAIKYOKU_MODE, g.MAN_TEBAN,
+                g.COM_TEBAN, g.TEBAN_SENTE, g.TEBAN_GOTE, g.HANDE_SET,     g.HANDE_LEVEL},
+        clocks{g.SITA_JIKAN, g.UE_JIKAN, g.KAISHI_JIKOKU, g.KEIKA_BYOU},
+        timer(timerOn) {
+    for (int n = 0; n <= KIFU_MAX; ++n)
+      list.insert(list.end(),
+                  {g.KIFU_MOTO_X[n], g.KIFU_MOTO_Y[n], g.KIFU_SAKI_X[n], g.KIFU_SAKI_Y[n],
+                   g.KIFU_KOMA[n], g.KIFU_NARIGO[n], g.KIFU_TORI[n],
+                   static_cast<int>(g.KIFU_SITA_MAE[n]), static_cast<int>(g.KIFU_SITA_ATO[n]),
+                   static_cast<int>(g.KIFU_UE_MAE[n]), static_cast<int>(g.KIFU_UE_ATO[n])});
+  }
+  bool operator==(const GameState& o) const {
+    return position == o.position && numbers == o.numbers && clocks == o.clocks && list == o.list &&
+           timer == o.timer;
+  }
 };
