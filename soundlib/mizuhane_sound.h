@@ -23,8 +23,9 @@ extern "C" {
 MIZUHANE_SOUND_API int32_t dsInitialize(void* window);
 
 // Makes a sound buffer from a whole WAV file in memory (PCM, 8 or 16 bits, mono or stereo).
-// The bytes are copied. Flags are accepted and have no effect. Returns 0 for a device that is
-// not open and for any file that is not a complete, plain PCM WAV file.
+// The bytes are copied. Flags are accepted and have no effect. A file cut short plays the samples
+// it holds. Returns 0 for a device that is not open and for any file that is not a plain PCM WAV
+// file with at least one whole frame of samples.
 MIZUHANE_SOUND_API int32_t dsCreateDSB(int32_t device, const uint8_t* bytes, size_t length,
                                        int32_t flags);
 

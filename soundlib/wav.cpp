@@ -58,10 +58,11 @@ bool read_format(const uint8_t* fmt, std::size_t size, PcmView& pcm) {
 std::optional<PcmView> parse_wav(const uint8_t* bytes, std::size_t length) {
   if (bytes == nullptr || length < 12) return std::nullopt;
   if (!is_id(bytes, "RIFF") || !is_id(bytes + 8, "WAVE")) return std::nullopt;
-  // A RIFF size beyond the end of the bytes means the file was cut short.
+  // A RIFF size beyond the end of the bytes means the file was cut short: it then ends where the
+  // bytes end, and whatever samples made it are played, as common readers do.
   const uint32_t riff_size = le32(bytes + 4);
-  if (riff_size < 4 || riff_size > length - 8) return std::nullopt;
-  const std::size_t end = 8 + static_cast<std::size_t>(riff_size);
+  if (riff_size < 4) return std::nullopt;
+  const std::size_t end = riff_size > length - 8 ? length : 8 + static_cast<std::size_t>(riff_size);
 
   const uint8_t* fmt = nullptr;
   std::size_t fmt_size = 0;
@@ -71,7 +72,15 @@ std::optional<PcmView> parse_wav(const uint8_t* bytes, std::size_t length) {
   while (end - pos >= 8) {
     const uint8_t* head = bytes + pos;
     const std::size_t size = le32(head + 4);
-    if (size > end - pos - 8) return std::nullopt;
+    if (size > end - pos - 8) {
+      // Only the samples may be cut short; any other chunk that overruns ends the walk, so a
+      // damaged format chunk is still refused below.
+      if (is_id(head, "data") && data == nullptr) {
+        data = head + 8;
+        data_size = end - pos - 8;
+      }
+      break;
+    }
     if (is_id(head, "fmt ") && fmt == nullptr) {
       fmt = head + 8;
       fmt_size = size;

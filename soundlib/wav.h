@@ -16,7 +16,8 @@ struct PcmView {
   std::size_t length = 0;  // bytes, a whole number of frames, never 0
 };
 
-// The sample data, or nothing when the bytes are not a complete plain PCM WAV file.
+// The sample data, or nothing when the bytes are not a plain PCM WAV file with at least one whole
+// frame. A file cut short gives the whole frames that are present.
 std::optional<PcmView> parse_wav(const uint8_t* bytes, std::size_t length);
 
 }  // namespace mizuhane_sound

@@ -122,6 +122,18 @@ TEST_F(Output, EveryLayoutPlaysOnceAtItsOwnLevel) {
   }
 }
 
+TEST_F(Output, FileCutShortPlaysTheSamplesItHolds) {
+  // 200 ms written, half of it (and one byte of a frame) left: about 100 ms are heard.
+  std::vector<uint8_t> bytes = tone_wav({1, 22050, 16}, 200, kAmplitude);
+  bytes.resize(at::samples + 2 * 22050 / 10 + 1);
+  dsPlay(load(bytes));
+  wait_ms(400);
+  const Recording out = finish();
+  EXPECT_NEAR(out.left.peak(), kAmplitude, kAmplitude / 10);
+  EXPECT_NEAR(out.left.sounding_ms(), 100, 30);
+  EXPECT_TRUE(out.left.continuous());
+}
+
 TEST_F(Output, LoopingGoesOnUntilStoppedAndOnlyTheStoppedSoundEnds) {
   const int32_t left = load(tone_wav({2, 22050, 16}, 50, kAmplitude, 0));
   const int32_t right = load(tone_wav({2, 22050, 16}, 50, 0, kAmplitude));
