@@ -4,6 +4,7 @@
 
 #include "app/font.h"
 #include "app/handlers.h"
+#include "app/locations.h"
 #include "app/main_window.h"
 #include "app/pictures.h"
 #include "app/qt_port.h"
@@ -17,9 +18,13 @@ int main(int argc, char** argv) {
         "The IPA P Mincho font is missing (Debian: fonts-ipafont-mincho); texts fall back to "
         "another face.");
 
+  // Before the window: its record chooser opens in the working folder this may change.
+  const Locations where = settleLocations();
   MainWindow window;
   QtPort port(window);
   Game game(port);
+  game.settingsFolder = where.settingsFolder;
+  game.soundFolder = where.soundFolder;
   window.attach(game);
   gameHandlers().startUp(game);
   // Start-up may already have ended the program.
