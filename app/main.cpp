@@ -12,7 +12,10 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Mizuhane"));
-  QApplication::setWindowIcon(QIcon(gamePicture(-950)));
+  // The desktop matches the window with its menu entry by this name, and shows the installed
+  // icon; a program run from the source tree has only the piece picture.
+  QApplication::setDesktopFileName(QStringLiteral(APP_ID));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(APP_ID), QIcon(gamePicture(-950))));
   if (!loadWindowFont())
     qWarning(
         "The IPA P Mincho font is missing (Debian: fonts-ipafont-mincho); texts fall back to "
