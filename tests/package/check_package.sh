@@ -68,6 +68,9 @@ grep -qxF "Exec=mizuhane" "$desktop" || fail "the menu entry does not start mizu
 grep -qxF "Icon=$id" "$desktop" || fail "the menu entry does not name the icon $id"
 appstreamcli validate --pedantic --no-net "$usr/share/metainfo/$id.metainfo.xml" ||
   fail "appstreamcli rejects the metainfo"
+# The whole tree: the metainfo's launchable, its menu entry and the icon belong together.
+appstreamcli validate-tree --pedantic --no-net "$root" ||
+  fail "appstreamcli finds the installed files inconsistent"
 for size in 16 24 32 48 64 128 256; do
   png=$usr/share/icons/hicolor/${size}x${size}/apps/$id.png
   # Width and height are the big-endian words at bytes 16 and 20 of a PNG.
