@@ -4,6 +4,7 @@
 
 #include "app/font.h"
 #include "app/handlers.h"
+#include "app/locations.h"
 #include "app/main_window.h"
 #include "app/pictures.h"
 #include "app/qt_port.h"
@@ -11,15 +12,22 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Mizuhane"));
-  QApplication::setWindowIcon(QIcon(gamePicture(-950)));
+  // The desktop matches the window with its menu entry by this name, and shows the installed
+  // icon; a program run from the source tree has only the piece picture.
+  QApplication::setDesktopFileName(QStringLiteral(APP_ID));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(APP_ID), QIcon(gamePicture(-950))));
   if (!loadWindowFont())
     qWarning(
         "The IPA P Mincho font is missing (Debian: fonts-ipafont-mincho); texts fall back to "
         "another face.");
 
+  // Before the window: its record chooser opens in the working folder this may change.
+  const Locations where = settleLocations();
   MainWindow window;
   QtPort port(window);
   Game game(port);
+  game.settingsFolder = where.settingsFolder;
+  game.soundFolder = where.soundFolder;
   window.attach(game);
   gameHandlers().startUp(game);
   // Start-up may already have ended the program.

@@ -8,6 +8,8 @@ packages=(
   libsdl2-dev libsdl2-mixer-dev
   fonts-ipafont-mincho
   libgtest-dev libgmock-dev libbenchmark-dev libclang-rt-14-dev
+  # the Debian package (CPack), and Debian's checkers of its menu entry and AppStream file
+  dpkg-dev file desktop-file-utils appstream
   nodejs
 )
 

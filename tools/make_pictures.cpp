@@ -10,6 +10,7 @@
 //                      tatami, bamboo, space and brick, 34 x 41 (they repeat every 33 pixels
 //                      across, the game's cell width, and every 41 down).
 //   splash/1.png .. splash/3.png  the three splash pictures, shown in this order.
+//   icons/<size>.png  the program's icon for menus and launchers, 16 .. 256 pixels square.
 // With --preview it also writes, into its own folder, sheets for checking the artwork by eye:
 // the main window with the starting position on every background, and the pieces enlarged.
 // The pictures need the IPA Mincho fonts (Debian: fonts-ipafont-mincho).
@@ -21,6 +22,7 @@
 #include <vector>
 
 #include "pictures/art.h"
+#include "pictures/icons.h"
 
 namespace {
 
@@ -141,7 +143,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   const QDir out(args[1]);
-  if (!writeAll(out)) return 1;
+  if (!writeAll(out) || !art::writeIcons(out)) return 1;
   if (args.size() == 4 && !writePreview(out, QDir(args[3]))) return 1;
   return 0;
 }
