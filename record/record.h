@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -52,6 +53,10 @@ struct KifuFile {
 int 読込_棋譜ファイル(KifuFile& file, std::string& text);
 // Reads the bytes of a record file and replays every move from the initial position.
 KifuRecord parse_record(std::string_view bytes);
+// What 書込 writes: the title, the upper and the lower player's names (UTF-8) and the moves
+// 1..KIFU_IDX, in Shift_JIS with CR LF; nothing when a text has a character Shift_JIS lacks.
+std::optional<std::string> record_bytes(const Game& g, const std::string& title,
+                                        const std::string& upper, const std::string& lower);
 // The 37 fixed columns of a move line, without the line end.
 std::string format_move_line(const KifuMove& m);
 // A clock as the whole seconds its five columns can hold (0..99999).
