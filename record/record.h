@@ -27,6 +27,13 @@ void Dir1_Change(Game& g);                // the file list follows the chosen fo
 void File1_Click(Game& g, const std::filesystem::path& file);     // load a record
 double 取得_棋譜のX座標(const Game& g, const std::string& text);  // text in UTF-8
 
+// The kept game: the game so far in 前回の対局.棋譜 beside the settings file, for the next run.
+std::filesystem::path kept_game_file(const Game& g);
+void keep_game(Game& g);        // after each move and at shut-down, when a record can hold it
+void offer_kept_game(Game& g);  // 前回の対局 enabled exactly when the file is there
+void KIFU_Click(Game& g);       // opening the 棋譜 menu
+void KIFU_LAST_Click(Game& g);  // 前回の対局: read the kept game as 読込 reads a chosen file
+
 // One move line of a record file: a move list entry with its clocks in whole seconds.
 struct KifuMove {
   int motoX = 0, motoY = 0, sakiX = 0, sakiY = 0;
