@@ -92,6 +92,8 @@ void make_move(Game& g, int button, int x, int y) {
   駒移動(g, g.SASITE[3], g.SASITE[4], x, y, g.SASITE[8]);
   g.port.dsPlay(g.SE_KOMAUCHI);
   描画_移動結果(g, g.SASITE[8] >= 10 ? g.COM_TEBAN : g.MAN_TEBAN, x, y, g.SASITE[8], IRO_SHIRO);
+  // Kept before anything else happens, the computer's search included.
+  keep_game(g);
 
   if (g.TAIKYOKU_MODE == MODE_COM) {
     g.port.setTimerEnabled(false);

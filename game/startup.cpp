@@ -1,5 +1,6 @@
 // Start-up, the reset before every game, and shut-down.
 #include "game/control.h"
+#include "record/record.h"
 #include "rules/rules.h"
 #include "screen/screen.h"
 #include "settings/settings.h"
@@ -43,6 +44,8 @@ void Form_Load(Game& g) {
   初期設定(g);
   // 6. Window placement, unless the window starts maximised.
   if (g.port.mainWindowTop() != MAXIMISED_TOP) g.port.placeMainWindow(0, 0, 9200, 8000);
+  // The 棋譜 menu offers the game kept by the last run, if there is one.
+  offer_kept_game(g);
 }
 
 void 初期設定(Game& g) {
@@ -82,6 +85,8 @@ void 初期設定(Game& g) {
 }
 
 void 終了処理(Game& g) {
+  // However the program ends, the game in progress is kept for the next run.
+  keep_game(g);
   release_sounds(g);
 }
 

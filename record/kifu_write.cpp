@@ -76,6 +76,18 @@ KifuMove entry(const Game& g, int n) {
 
 }  // namespace
 
+std::optional<std::string> record_bytes(const Game& g, const std::string& title,
+                                        const std::string& upper, const std::string& lower) {
+  std::string bytes;
+  for (const std::string* text : {&title, &upper, &lower}) {
+    const std::optional<std::string> line = header_line(*text);
+    if (!line) return std::nullopt;
+    bytes += *line;
+  }
+  for (int n = 1; n <= g.KIFU_IDX; ++n) bytes += format_move_line(entry(g, n)) + "\r\n";
+  return bytes;
+}
+
 void KIFU_WRITE_Click(Game& g) {
   if (g.HANTEN == 1) {
     say(g, "反転後は書き込みできません", "棋譜書込");
@@ -113,17 +125,15 @@ void Command1_Click(Game& g) {
   const bool lowerFirst = g.MAN_TEBAN == g.TEBAN_SENTE;
   const Field upper = lowerFirst ? Field::Text4 : Field::Text3;
   const Field lower = lowerFirst ? Field::Text3 : Field::Text4;
-  std::string bytes;
   for (const Field f : {Field::Text2, upper, lower}) {
-    const std::optional<std::string> line = header_line(g.port.fieldText(f));
-    if (!line) {
+    if (!header_line(g.port.fieldText(f))) {
       say(g, "Shift_JISで書けない文字があります\r" + g.port.fieldText(f), SAVE_TITLE,
           Icon::Warning);
       return;
     }
-    bytes += *line;
   }
-  for (int n = 1; n <= g.KIFU_IDX; ++n) bytes += format_move_line(entry(g, n)) + "\r\n";
+  const std::string bytes = *record_bytes(g, g.port.fieldText(Field::Text2),
+                                          g.port.fieldText(upper), g.port.fieldText(lower));
   // The file is written beside its final name and renamed over it only once it is complete,
   // so a failed write never costs the record that was there.
   std::error_code ec;

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,13 @@ void Drive1_Change(Game& g, bool ready);  // the drive list changed; ready = fal
 void Dir1_Change(Game& g);                // the file list follows the chosen folder
 void File1_Click(Game& g, const std::filesystem::path& file);     // load a record
 double 取得_棋譜のX座標(const Game& g, const std::string& text);  // text in UTF-8
+
+// The kept game: the game so far in 前回の対局.棋譜 beside the settings file, for the next run.
+std::filesystem::path kept_game_file(const Game& g);
+void keep_game(Game& g);        // after each move and at shut-down, when a record can hold it
+void offer_kept_game(Game& g);  // 前回の対局 enabled exactly when the file is there
+void KIFU_Click(Game& g);       // opening the 棋譜 menu
+void KIFU_LAST_Click(Game& g);  // 前回の対局: read the kept game as 読込 reads a chosen file
 
 // One move line of a record file: a move list entry with its clocks in whole seconds.
 struct KifuMove {
@@ -52,6 +60,10 @@ struct KifuFile {
 int 読込_棋譜ファイル(KifuFile& file, std::string& text);
 // Reads the bytes of a record file and replays every move from the initial position.
 KifuRecord parse_record(std::string_view bytes);
+// What 書込 writes: the title, the upper and the lower player's names (UTF-8) and the moves
+// 1..KIFU_IDX, in Shift_JIS with CR LF; nothing when a text has a character Shift_JIS lacks.
+std::optional<std::string> record_bytes(const Game& g, const std::string& title,
+                                        const std::string& upper, const std::string& lower);
 // The 37 fixed columns of a move line, without the line end.
 std::string format_move_line(const KifuMove& m);
 // A clock as the whole seconds its five columns can hold (0..99999).

@@ -1,6 +1,7 @@
 // The menu bar: every entry with its caption in its place, the procedure each one runs, check
 // marks that only the game sets, and entries without a procedure kept disabled.
 #include <QAction>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -34,13 +35,14 @@ const Caption CAPTIONS[] = {
     {Menu::CANCEL, "最初"},       {Menu::REVERSE, "反転"},
     {Menu::REPLAY, "戻"},         {Menu::AFTER, "進"},
     {Menu::KIFU, "棋譜"},         {Menu::KIFU_WRITE, "書込"},
-    {Menu::KIFU_READ, "読込"},    {Menu::OPTION, "ｵﾌﾟｼｮﾝ"},
-    {Menu::HAIKEI, "背景画"},     {Menu::MIDORI, "緑"},
-    {Menu::TATAMI, "畳"},         {Menu::TAKE, "竹"},
-    {Menu::UCHU, "宇宙"},         {Menu::RENGA, "煉瓦"},
-    {Menu::SIDOU, "移動指導"},    {Menu::KEIKA, "経過時間"},
-    {Menu::BGM, "BGM"},           {Menu::LBEL_UP, "△"},
-    {Menu::LEBEL_DOWN, "▽"},      {Menu::VER, "その他"},
+    {Menu::KIFU_READ, "読込"},    {Menu::KIFU_LAST, "前回の対局"},
+    {Menu::OPTION, "ｵﾌﾟｼｮﾝ"},     {Menu::HAIKEI, "背景画"},
+    {Menu::MIDORI, "緑"},         {Menu::TATAMI, "畳"},
+    {Menu::TAKE, "竹"},           {Menu::UCHU, "宇宙"},
+    {Menu::RENGA, "煉瓦"},        {Menu::SIDOU, "移動指導"},
+    {Menu::KEIKA, "経過時間"},    {Menu::BGM, "BGM"},
+    {Menu::LBEL_UP, "△"},         {Menu::LEBEL_DOWN, "▽"},
+    {Menu::VER, "その他"},
 };
 
 const Menu CHECKABLE[] = {Menu::LEVEL1, Menu::LEVEL2, Menu::LEVEL3, Menu::MIDORI,
@@ -53,7 +55,8 @@ TEST(Menu, EveryEntryHasItsCaptionInItsPlace) {
   GameWindow w;
   EXPECT_EQ(outline(w.window.menuBar()->actions()).toStdString(),
             "対局[対局(人間)[スタート], 対局(COM)[先手, 後手], COM対局ﾚﾍﾞﾙ[LEVEL1, LEVEL2, "
-            "LEVEL3], 終わり], 局面[最初, 反転], 戻, 進, 棋譜[書込, 読込], ｵﾌﾟｼｮﾝ[背景画[緑, 畳, "
+            "LEVEL3], 終わり], 局面[最初, 反転], 戻, 進, 棋譜[書込, 読込, 前回の対局], "
+            "ｵﾌﾟｼｮﾝ[背景画[緑, 畳, "
             "竹, 宇宙, 煉瓦], 移動指導, 経過時間, BGM], △, ▽, その他");
   static_assert(std::size(CAPTIONS) == MENU_SIZE);
   for (const Caption& c : CAPTIONS) {
@@ -148,4 +151,27 @@ TEST_F(MenuWithGame, ToggleEntriesFlipOncePerChoice) {
     EXPECT_EQ(w.port.isChecked(m), before) << static_cast<int>(m);
   }
   EXPECT_EQ(w.game.SIDOU_ON, 0);
+}
+
+// 前回の対局 is offered when the 棋譜 menu opens over a folder that holds a kept game, and only
+// then.
+TEST_F(MenuWithGame, KeptGameEntryFollowsTheFileWhenTheMenuOpens) {
+  GameWindow w;
+  QMenu* kifu = w.window.action(Menu::KIFU)->menu();
+  const QAction* last = w.window.action(Menu::KIFU_LAST);
+  const auto open = [kifu] {
+    kifu->popup(QPoint(0, 0));
+    kifu->hide();
+  };
+  open();
+  EXPECT_FALSE(last->isEnabled());
+  QFile file(QStringLiteral("前回の対局.棋譜"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("\r\n\r\n\r\n8 884-900-9000   0    0    0    0    \r\n");
+  file.close();
+  open();
+  EXPECT_TRUE(last->isEnabled());
+  ASSERT_TRUE(file.remove());
+  open();
+  EXPECT_FALSE(last->isEnabled());
 }
