@@ -9,6 +9,8 @@ packages=(
   fonts-ipafont-mincho
   libgtest-dev libgmock-dev libbenchmark-dev libclang-rt-14-dev
   nodejs
+  # a second shogi engine that the USI engine's referee plays whole games against
+  fairy-stockfish
 )
 
 missing=()
