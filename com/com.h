@@ -39,8 +39,14 @@ struct BestMove {
   long candidates = 0;  // positions scored
 };
 
+// A further test a candidate must pass to be tried, for playing under stricter rules than the
+// game's own: the board before the candidate, its origin (a stand for a drop), its destination
+// and the code of the piece before the move. Asked only about moves the move check allows.
+using MoveFilter = bool (*)(const Game& g, int fx, int fy, int tx, int ty, int koma);
+
 // The search of the computer's turn: snapshots, probes, every move and drop scored once.
-// Leaves board and hands as it found them.
-BestMove com_search(Game& g);
+// Leaves board and hands as it found them. A candidate `allowed` refuses is passed over before
+// it is tried; the others score exactly as without it.
+BestMove com_search(Game& g, MoveFilter allowed = nullptr);
 // The computer's whole turn: search, record, play, announce, hand the turn back.
 void com_ban(Game& g);

@@ -69,7 +69,7 @@ double score_board_move(Game& g, BestMove& best, int cap, int fx, int fy, int tx
 
 // Step numbers are those of the computer's whole turn (com_ban); the steps left out here, the
 // clock, the thinking marker and playing the move, belong to the turn around the search.
-BestMove com_search(Game& g) {
+BestMove com_search(Game& g, MoveFilter allowed) {
   BestMove best;
   // 1. A decided game has no move to find.
   if (g.OU_TORI != TEBAN_NASHI) return best;
@@ -115,6 +115,10 @@ BestMove com_search(Game& g) {
         g.IDOU_KOMA = g.BAN[fx][fy];
         g.MOTO_OU_KYORI =
             static_cast<int16_t>(std::max(iabs(fx - g.SITA_OU_X), iabs(fy - g.SITA_OU_Y)));
+        // A move the caller's rules forbid is passed over here, after the distance is taken:
+        // the drops read the distance of the last move the move check allowed, so they keep
+        // the very scores they have without the caller's rules.
+        if (allowed != nullptr && !allowed(g, fx, fy, tx, ty, g.IDOU_KOMA)) continue;
         const int cap = g.BAN[tx][ty];
         // 9c. Try it on the board; the hands stay as they are.
         g.BAN[fx][fy] = KARA;
@@ -144,6 +148,7 @@ BestMove com_search(Game& g) {
         for (int ty = 1; ty <= BAN_N; ++ty) {
           // 10a. Only legal drops.
           if (移動チェック(g, UE_STAND_X, k, tx, ty, g.IDOU_KOMA) != FLAG_ON) continue;
+          if (allowed != nullptr && !allowed(g, UE_STAND_X, k, tx, ty, g.IDOU_KOMA)) continue;
           // 10b. Drop, survey, score, lift again. A dropped piece never promotes.
           g.BAN[tx][ty] = g.IDOU_KOMA;
           勢力調査(g);

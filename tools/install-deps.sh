@@ -11,6 +11,8 @@ packages=(
   # the Debian package (CPack), and Debian's checkers of its menu entry and AppStream file
   dpkg-dev file desktop-file-utils appstream
   nodejs
+  # a second shogi engine that the USI engine's referee plays whole games against
+  fairy-stockfish
 )
 
 missing=()

@@ -5,7 +5,8 @@
 //       position a line, in SFEN: half from this game's start (no pawns), half from the
 //       ordinary shogi start with pawns, both sides to move.
 //   make_corpus --signature bench/corpus.sfen > tests/data/signature.txt
-//       Runs the computer player on every position at levels 1 to 3 and writes its choice:
+//       Runs the computer player (the game's own rules) on every position at levels 1 to 3
+//       and writes its choice:
 //       "<level> <move> <score> <sfen>", the score exact to the last bit.
 //
 // The random numbers are the raw output of a fixed-seed mt19937, so every compiler and
@@ -93,7 +94,7 @@ int write_signature(const char* corpus) {
     }
     ++n;
     for (int level = 1; level <= 3; ++level) {
-      const BestMove best = decide(p.value, level, com_search);
+      const BestMove best = decide(p.value, level, Rules::Mizuhane, com_search);
       const std::string move = best.found ? to_usi(map_back(best, p.value)) : "resign";
       std::cout << level << ' ' << move << ' ' << exact_score(best.score) << ' ' << line << '\n';
     }

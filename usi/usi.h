@@ -44,7 +44,8 @@ std::vector<std::string_view> words(std::string_view line);
 std::string shown(std::string_view word);
 
 // SFEN text and positions.
-Position start_position();                                       // this game's own start
+Position start_position();           // this game's own start: 22 pieces, no pawns
+Position standard_start_position();  // the standard start, which `position startpos` means
 Parsed<Position> parse_sfen(std::string_view sfen);              // board, side, hands[, number]
 std::string to_sfen(const Position& p, int move_number = 1);     // the inverse
 Parsed<Position> parse_position_command(std::string_view args);  // after the word "position"
@@ -60,31 +61,54 @@ void play_move(Position& p, const UsiMove& m);
 // Every move the side to move may play, king captures excluded.
 std::vector<UsiMove> legal_moves(const Position& p);
 
+// Standard shogi, where it is stricter than the game's rules: no move that leaves or puts the
+// mover's own king in check, and no mate by a pawn drop. For a move the game's move check
+// allows: the board before it, the origin (a stand for a drop) and the code before the move.
+bool standard_allows(const Ban& ban, int fx, int fy, int tx, int ty, int koma);
+// The same on the search's board, as a filter of its candidates.
+bool standard_filter(const Game& g, int fx, int fy, int tx, int ty, int koma);
+// Why standard shogi forbids a move the game's rules allow in `p`; empty when it does not.
+std::string standard_error(const Position& p, const UsiMove& m);
+// Every move of the side to move that standard shogi allows.
+std::vector<UsiMove> standard_moves(const Position& p);
+
 // The board turned round with the sides swapped (as the display flip does), hands swapped and
 // the other side to move.
 Position turned(const Position& p);
 // Sets the board and both hands with their totals, nothing else.
 void put_position(Game& g, const Position& p);
 
-// The computer's search. Loads the position into a game object fresh from program start: only
-// the board, the hands with their totals and the side to move; the lower side to move is
-// searched on the board turned round, with the sides swapped.
+// Which rules the engine plays by: standard shogi, where the computer plays its best move
+// among those standard shogi allows, or the game's own, where it is exactly the game's computer.
+enum class Rules { Standard, Mizuhane };
+// The computer's search with a filter of its candidates: com_search outside tests.
+using Search = std::function<BestMove(Game&, MoveFilter)>;
+
+// The computer's search. Loads the position into a game object fresh from program start: the
+// board, the hands with their totals and the side to move; the lower side to move is searched
+// on the board turned round, with the sides swapped. Then surveys it once, as the game has done
+// after the human's move by the time its computer starts thinking.
 void load_for_search(Game& g, const Position& p);
 // The search's answer as a move of the side to move in `p`.
 UsiMove map_back(const BestMove& best, const Position& p);
-// One complete decision: a fresh game object at `level`, the position loaded, the search run.
-BestMove decide(const Position& p, int level, const std::function<BestMove(Game&)>& search);
+// One complete decision: a fresh game object at `level`, the position loaded, the search run
+// under `rules`.
+BestMove decide(const Position& p, int level, Rules rules, const Search& search);
 // A score written so that reading it back gives exactly the same double.
 std::string exact_score(double score);
+// The score of move `m` in `p` as USI writes it: "mate 1" when it takes the king, otherwise
+// "cp" and ten times the computer's score rounded (its pawn is worth 10), which keeps the order
+// of the scores.
+std::string usi_score(const Position& p, const UsiMove& m, double score);
 
-// The protocol: one engine answering command lines; `search` is com_search outside tests.
-// `go` answers at once whatever its arguments say, so `stop`, `ponderhit`, `usinewgame` and
-// `gameover` have nothing to do. A `position` command with any fault is refused whole and the
-// previous position stays (start_position() until one is accepted). The standard USI_ options
-// are accepted and ignored. Every refused line is answered with `info string error: ...`.
+// The protocol: one engine answering command lines. The decision is made at once; after
+// `go ponder` or `go infinite` its `bestmove` waits for `ponderhit` or `stop`. A `position`
+// command with any fault is refused whole and the previous position stays (the standard start
+// until one is accepted). The standard USI_ options are accepted and ignored. Every refused
+// line is answered with `info string error: ...`.
 class UsiEngine {
  public:
-  UsiEngine(std::ostream& out, std::function<BestMove(Game&)> search);
+  UsiEngine(std::ostream& out, Search search);
   // Handles one input line; false once the line was `quit`.
   bool handle(std::string_view line);
   // Reads lines until `quit` or the end of the input. Lines longer than kMaxLine are refused.
@@ -96,10 +120,15 @@ class UsiEngine {
   void say(std::string_view text);
   void error(std::string_view text);
   void setoption(std::string_view args);
-  void go();
+  void go(std::string_view args);
+  // Sends the `bestmove` held back for `stop` or `ponderhit`, if there is one.
+  void release();
 
   std::ostream& out_;
-  std::function<BestMove(Game&)> search_;
-  Position position_ = start_position();
+  Search search_;
+  Position position_ = standard_start_position();
   int level_ = 3;
+  Rules rules_ = Rules::Standard;
+  std::string held_;            // a `bestmove` line waiting for `stop` or `ponderhit`
+  bool held_infinite_ = false;  // only `stop` releases it
 };

@@ -173,6 +173,12 @@ Position start_position() {
   return start;
 }
 
+Position standard_start_position() {
+  static const Position start =
+      parse_sfen("lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - 1").value;
+  return start;
+}
+
 Parsed<Position> parse_sfen(std::string_view sfen) {
   const auto w = words(sfen);
   std::size_t i = 0;
@@ -219,7 +225,7 @@ Parsed<Position> parse_position_command(std::string_view args) {
   Parsed<Position> r;
   std::size_t i = 0;
   if (!w.empty() && w[0] == "startpos") {
-    r.value = start_position();
+    r.value = standard_start_position();
     i = 1;
   } else if (!w.empty() && w[0] == "sfen") {
     i = 1;

@@ -1,6 +1,7 @@
 // Running the computer player on a USI position. The computer always plays the upper side, so
 // the lower side to move is searched on the board turned round and the move turned back.
 #include <charconv>
+#include <cmath>
 
 #include "platform/null_port.h"
 #include "usi/usi.h"
@@ -20,6 +21,9 @@ Position turned(const Position& p) {
 void load_for_search(Game& g, const Position& p) {
   put_position(g, p.lower_to_move ? turned(p) : p);
   g.TEBAN = g.COM_TEBAN;
+  // In a game the click handler has surveyed the board after the human's move before the
+  // computer thinks, and the search's first probe reads the king squares that survey found.
+  勢力調査(g);
 }
 
 UsiMove map_back(const BestMove& best, const Position& p) {
@@ -45,16 +49,22 @@ UsiMove map_back(const BestMove& best, const Position& p) {
   return m;
 }
 
-BestMove decide(const Position& p, int level, const std::function<BestMove(Game&)>& search) {
+BestMove decide(const Position& p, int level, Rules rules, const Search& search) {
   NullPort port;
   Game g(port);
   g.COM_LEVEL = static_cast<int16_t>(level);
   load_for_search(g, p);
-  return search(g);
+  return search(g, rules == Rules::Standard ? standard_filter : nullptr);
 }
 
 std::string exact_score(double score) {
   char buf[64];
   const auto r = std::to_chars(buf, buf + sizeof buf, score);
   return {buf, r.ptr};
+}
+
+std::string usi_score(const Position& p, const UsiMove& m, double score) {
+  const int their_king = p.lower_to_move ? OU : -OU;
+  if (!m.drop && p.ban[m.tx][m.ty] == their_king) return "mate 1";
+  return "cp " + std::to_string(std::lround(score * 10));
 }

@@ -106,6 +106,16 @@ class Engine {
   std::string buffer_;
 };
 
+// A move as a regular expression that matches just that text ('*' and '+' are special).
+std::string literal(const std::string& move) {
+  std::string out;
+  for (const char c : move) {
+    if (c == '*' || c == '+') out += '\\';
+    out += c;
+  }
+  return out;
+}
+
 // Asks for a move and checks the answer's shape; returns the bestmove word.
 std::string go(Engine& e) {
   e.send("go byoyomi 1000\n");
@@ -113,12 +123,14 @@ std::string go(Engine& e) {
   EXPECT_GE(lines.size(), 3u);
   if (lines.size() < 3) return "<none>";
   const std::string best = lines.back().substr(9);
-  const std::string first =
-      best == "resign" ? "info string no legal move" : "info string score \\S+";
+  const bool resign = best == "resign";
+  const std::string first = resign ? "info string no legal move" : "info string score \\S+";
+  const std::string info =
+      "info depth 1 nodes [0-9]+ score " +
+      (resign ? std::string("mate -1") : "(cp -?[0-9]+|mate 1) pv " + literal(best));
   EXPECT_TRUE(std::regex_match(lines[lines.size() - 3], std::regex(first)))
       << lines[lines.size() - 3];
-  EXPECT_TRUE(std::regex_match(lines[lines.size() - 2],
-                               std::regex("info nodes [0-9]+ time [0-9]+ nps [0-9]+")))
+  EXPECT_TRUE(std::regex_match(lines[lines.size() - 2], std::regex(info)))
       << lines[lines.size() - 2];
   return best;
 }
@@ -127,39 +139,48 @@ TEST(UsiPipe, HandshakeAndQuit) {
   Engine e;
   e.send("usi\n");
   const auto lines = e.until("usiok");
-  ASSERT_EQ(lines.size(), 4u);
+  ASSERT_EQ(lines.size(), 5u);
   EXPECT_EQ(lines[0], "id name Mizuhane");
   EXPECT_TRUE(lines[1].starts_with("id author "));
   EXPECT_EQ(lines[2], "option name Level type spin default 3 min 1 max 3");
+  EXPECT_EQ(lines[3], "option name Rules type combo default Standard var Standard var Mizuhane");
   e.send("isready\n");
   EXPECT_EQ(e.line(), "readyok");
   e.send("quit\n");
   EXPECT_EQ(e.exit_status(), 0);
 }
 
-TEST(UsiPipe, AnswersAreTheComputersOwnChoiceAndLegal) {
+TEST(UsiPipe, AnswersAreTheComputersOwnChoiceUnderEitherRules) {
   const char* positions[] = {
       "startpos",
-      "startpos moves 2h2c 8b8g 2c2b+",
+      "startpos moves 7g7f 3c3d",
+      "sfen lnsgkgsnl/1r5b1/9/9/9/9/9/1B5R1/LNSGKGSNL b - 1 moves 2h2c 8b8g 2c2b+",
       "sfen lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL w - 1",
-      "sfen lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - 1 moves 7g7f 3c3d",
       "sfen l6nl/5+P1gk/2np1S3/p1p4Pp/3P2Sp1/1PPb2P1P/P5GS1/R8/LN4bKL w RGgsn5p 1",
       "sfen l6nl/5+P1gk/2np1S3/p1p4Pp/3P2Sp1/1PPb2P1P/P5GS1/R8/LN4bKL b RGgsn5p 1",
   };
   Engine e;
-  for (const int level : {1, 2, 3}) {
-    e.send("setoption name Level value " + std::to_string(level) + "\n");
-    for (const char* command : positions) {
-      const auto p = parse_position_command(command);
-      ASSERT_TRUE(p.ok()) << command << ": " << p.error;
-      e.send(std::string("position ") + command + "\n");
-      const std::string answer = go(e);
-      const BestMove best = decide(p.value, level, com_search);
-      ASSERT_TRUE(best.found) << command;
-      EXPECT_EQ(answer, to_usi(map_back(best, p.value))) << "level " << level << ": " << command;
-      const auto move = parse_move(answer);
-      ASSERT_TRUE(move.ok()) << answer;
-      EXPECT_EQ(move_error(p.value, move.value, true), "") << answer << " after " << command;
+  for (const Rules rules : {Rules::Standard, Rules::Mizuhane}) {
+    const bool standard = rules == Rules::Standard;
+    e.send(std::string("setoption name Rules value ") + (standard ? "Standard" : "Mizuhane") +
+           "\n");
+    for (const int level : {1, 2, 3}) {
+      e.send("setoption name Level value " + std::to_string(level) + "\n");
+      for (const char* command : positions) {
+        const auto p = parse_position_command(command);
+        ASSERT_TRUE(p.ok()) << command << ": " << p.error;
+        e.send(std::string("position ") + command + "\n");
+        const std::string answer = go(e);
+        const BestMove best = decide(p.value, level, rules, com_search);
+        ASSERT_TRUE(best.found) << command;
+        EXPECT_EQ(answer, to_usi(map_back(best, p.value))) << level << ": " << command;
+        const auto move = parse_move(answer);
+        ASSERT_TRUE(move.ok()) << answer;
+        EXPECT_EQ(move_error(p.value, move.value, true), "") << answer << " after " << command;
+        if (standard) {
+          EXPECT_EQ(standard_error(p.value, move.value), "") << answer;
+        }
+      }
     }
   }
   e.close_input();
@@ -182,7 +203,7 @@ TEST(UsiPipe, MalformedInputIsAnsweredAndTheEngineCarriesOn) {
   const std::string bad[] = {
       "bogus command",
       "position sfen 9/9/9 b - 1",
-      "position startpos moves 7g7f",
+      "position startpos moves 7g7e",
       "setoption name Level value 7",
       std::string("\x00\x01\x02\xff\xc3\x28", 6),
       std::string(100000, 'p'),
@@ -194,9 +215,9 @@ TEST(UsiPipe, MalformedInputIsAnsweredAndTheEngineCarriesOn) {
     e.send("isready\n");
     EXPECT_EQ(e.line(), "readyok");
   }
-  e.send("position startpos moves 2h2c\n");
+  e.send("position startpos moves 2g2f\n");
   const std::string answer = go(e);
-  EXPECT_EQ(move_error(parse_position_command("startpos moves 2h2c").value,
+  EXPECT_EQ(move_error(parse_position_command("startpos moves 2g2f").value,
                        parse_move(answer).value, true),
             "")
       << answer;

@@ -1,6 +1,7 @@
 // The search asks the move check only about squares a piece could reach. That must never change
-// a decision: over the whole corpus and at every level, the search and a plain reading of its
-// steps (every origin, every target, every hand kind, nothing skipped) agree on move and score.
+// a decision: over the whole corpus, at every level and under both rules, the search and a
+// plain reading of its steps (every origin, every target, every hand kind, nothing skipped but
+// what the move check or the rules refuse) agree on move and score.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -19,7 +20,7 @@ int iabs(int v) {
   return v < 0 ? -v : v;
 }
 
-BestMove plain_search(Game& g) {
+BestMove plain_search(Game& g, MoveFilter allowed) {
   BestMove best;
   if (g.OU_TORI != TEBAN_NASHI) return best;
   g.SAIKOU_TEN = -99999;
@@ -61,6 +62,7 @@ BestMove plain_search(Game& g) {
           g.IDOU_KOMA = g.BAN[fx][fy];
           g.MOTO_OU_KYORI =
               static_cast<int16_t>(std::max(iabs(fx - g.SITA_OU_X), iabs(fy - g.SITA_OU_Y)));
+          if (allowed && !allowed(g, fx, fy, tx, ty, g.IDOU_KOMA)) continue;
           const int cap = g.BAN[tx][ty];
           const int koma = g.IDOU_KOMA;
           g.BAN[fx][fy] = KARA;
@@ -104,6 +106,7 @@ BestMove plain_search(Game& g) {
     for (int tx = 1; tx <= 9; ++tx)
       for (int ty = 1; ty <= 9; ++ty) {
         if (移動チェック(g, -1, k, tx, ty, g.IDOU_KOMA) != FLAG_ON) continue;
+        if (allowed && !allowed(g, -1, k, tx, ty, g.IDOU_KOMA)) continue;
         g.BAN[tx][ty] = g.IDOU_KOMA;
         勢力調査(g);
         const double score = 盤評価(g, KARA, g.IDOU_KOMA, -1, k, tx, ty);
@@ -123,14 +126,16 @@ TEST(PlainSearch, AgreesWithTheSearchOnTheWholeCorpus) {
     const auto p = parse_sfen(line);
     ASSERT_TRUE(p.ok()) << line;
     ++positions;
-    for (int level = 1; level <= 3; ++level) {
-      const BestMove fast = decide(p.value, level, com_search);
-      const BestMove plain = decide(p.value, level, plain_search);
-      EXPECT_EQ(to_usi(map_back(fast, p.value)), to_usi(map_back(plain, p.value)))
-          << "level " << level << ": " << line;
-      EXPECT_EQ(fast.score, plain.score) << "level " << level << ": " << line;
-      EXPECT_EQ(fast.candidates, plain.candidates) << "level " << level << ": " << line;
-    }
+    for (int level = 1; level <= 3; ++level)
+      for (const Rules rules : {Rules::Mizuhane, Rules::Standard}) {
+        const BestMove fast = decide(p.value, level, rules, com_search);
+        const BestMove plain = decide(p.value, level, rules, plain_search);
+        const bool standard = rules == Rules::Standard;
+        EXPECT_EQ(to_usi(map_back(fast, p.value)), to_usi(map_back(plain, p.value)))
+            << "level " << level << (standard ? " standard: " : ": ") << line;
+        EXPECT_EQ(fast.score, plain.score) << "level " << level << ": " << line;
+        EXPECT_EQ(fast.candidates, plain.candidates) << "level " << level << ": " << line;
+      }
   }
   EXPECT_GE(positions, 60);
 }

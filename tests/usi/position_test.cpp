@@ -2,6 +2,8 @@
 // and refusal of anything malformed.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "platform/null_port.h"
 #include "rules/rules.h"
 #include "usi/usi.h"
@@ -17,13 +19,20 @@ Position sfen(const char* text) {
   return r.value;
 }
 
-Position after(const char* command) {
+// This game's own start, as a position command.
+const std::string kOwn = std::string("sfen ") + kStart;
+
+Position after(const std::string& command) {
   const auto r = parse_position_command(command);
   EXPECT_TRUE(r.ok()) << command << ": " << r.error;
   return r.value;
 }
 
-TEST(UsiPosition, StartposIsTheGamesOwnInitialPosition) {
+TEST(UsiPosition, StartposIsTheStandardStartAndTheGamesOwnIsAnSfen) {
+  EXPECT_EQ(after("startpos"), sfen(kStandard));
+  EXPECT_EQ(standard_start_position(), sfen(kStandard));
+  EXPECT_EQ(after("startpos moves 7g7f").ban[3][6], -10);
+
   NullPort port;
   Game g(port);
   lay_out_initial_position(g);
@@ -32,8 +41,7 @@ TEST(UsiPosition, StartposIsTheGamesOwnInitialPosition) {
     for (int y = 1; y <= 9; ++y) EXPECT_EQ(p.ban[x][y], g.BAN[x][y]) << x << "," << y;
   EXPECT_TRUE(p.lower_to_move);
   EXPECT_EQ(to_sfen(p), kStart);
-  EXPECT_EQ(sfen(kStart), p);
-  EXPECT_EQ(after("startpos"), p);
+  EXPECT_EQ(after(kOwn), p);
 }
 
 TEST(UsiPosition, LettersRowsAndFilesMapToFixedCodesAndSquares) {
@@ -118,7 +126,7 @@ TEST(UsiPosition, MovesAreReadAndWrittenInUsiNotation) {
 }
 
 TEST(UsiPosition, MovesArePlayedWithCapturesPromotionAndDrops) {
-  const Position p = after("startpos moves 2h2c 5a5b 2c2b+ 5b5a B*5e");
+  const Position p = after(kOwn + " moves 2h2c 5a5b 2c2b+ 5b5a B*5e");
   EXPECT_EQ(p.ban[8][8], 0);
   EXPECT_EQ(p.ban[8][2], -901);  // the rook took the bishop and promoted
   EXPECT_EQ(p.ban[5][1], 950);
@@ -134,15 +142,17 @@ TEST(UsiPosition, MovesArePlayedWithCapturesPromotionAndDrops) {
 }
 
 TEST(UsiPosition, MovesTheRulesRefuseMakeTheWholeCommandFail) {
-  const char* bad[] = {
-      "startpos moves 7g7f",                                // nothing on 7g
-      "startpos moves 5a5b",                                // the upper side is not to move
-      "startpos moves 2h2a",                                // blocked by the bishop
-      "startpos moves B*5e",                                // no bishop in hand
-      "startpos moves 5i5h+",                               // a king never promotes
-      "startpos moves 2h2c 5a5b 2h2b",                      // the rook left 2h
-      "startpos moves 2h2c junk",                           // unreadable move
-      "startpos 2h2c",                                      // 'moves' missing
+  const std::string bad[] = {
+      kOwn + " moves 7g7f",                                 // nothing on 7g
+      kOwn + " moves 5a5b",                                 // the upper side is not to move
+      kOwn + " moves 2h2a",                                 // blocked by the bishop
+      kOwn + " moves B*5e",                                 // no bishop in hand
+      kOwn + " moves 5i5h+",                                // a king never promotes
+      kOwn + " moves 2h2c 5a5b 2h2b",                       // the rook left 2h
+      kOwn + " moves 2h2c junk",                            // unreadable move
+      "startpos moves 2h2c",                                // blocked by the pawn on 2g
+      "startpos moves 7g7f 7g7f",                           // that pawn has left 7g
+      "startpos 7g7f",                                      // 'moves' missing
       "sfen k8/4P4/9/9/9/9/9/9/4K4 b - 1 moves 5b5a",       // a pawn on the last row promotes
       "sfen 4k4/9/9/9/9/9/9/9/4R3K b - 1 moves 5i5a",       // a king is never taken
       "sfen 4k4/9/9/9/9/9/4P4/9/4K4 b P 1 moves P*5e",      // second pawn in a column
@@ -152,7 +162,7 @@ TEST(UsiPosition, MovesTheRulesRefuseMakeTheWholeCommandFail) {
       "",
       "startfoo",
   };
-  for (const char* command : bad) {
+  for (const auto& command : bad) {
     const auto r = parse_position_command(command);
     EXPECT_FALSE(r.ok()) << command;
     EXPECT_FALSE(r.error.empty()) << command;
@@ -160,7 +170,7 @@ TEST(UsiPosition, MovesTheRulesRefuseMakeTheWholeCommandFail) {
 }
 
 TEST(UsiPosition, TurningRoundSwapsSidesAndHands) {
-  const Position p = after("startpos moves 2h2c 5a5b 2c2b+");
+  const Position p = after(kOwn + " moves 2h2c 5a5b 2c2b+");
   const Position t = turned(p);
   EXPECT_EQ(t.ban[2][8], 901);  // the lower dragon on (8,2) is now an upper one on (2,8)
   EXPECT_EQ(t.ban[5][8], -950);

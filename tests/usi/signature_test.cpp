@@ -1,6 +1,6 @@
 // The computer player's signature: for every corpus position and every level, the move it
-// chooses and its score, exact to the last bit. Any change that alters one decision shows here.
-// The table is written by `make_corpus --signature bench/corpus.sfen`.
+// chooses under the game's own rules and its score, exact to the last bit. Any change that alters
+// one decision shows here. The table is written by `make_corpus --signature bench/corpus.sfen`.
 #include <gtest/gtest.h>
 
 #include <charconv>
@@ -56,7 +56,7 @@ TEST(Signature, TheComputerStillChoosesExactlyThePinnedMoves) {
   for (const auto& r : read_signature()) {
     const auto p = parse_sfen(r.sfen);
     ASSERT_TRUE(p.ok()) << r.sfen << ": " << p.error;
-    const BestMove best = decide(p.value, r.level, com_search);
+    const BestMove best = decide(p.value, r.level, Rules::Mizuhane, com_search);
     const UsiMove move = map_back(best, p.value);
     const std::string chosen = best.found ? to_usi(move) : "resign";
     EXPECT_EQ(chosen, r.move) << "level " << r.level << ": " << r.sfen;
