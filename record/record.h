@@ -22,6 +22,7 @@ void REVERSE_Click(Game& g);  // 反転
 void KIFU_WRITE_Click(Game& g);           // 書込
 void Command1_Click(Game& g);             // RETURN of the write panel
 void KIFU_READ_Click(Game& g);            // 読込
+void KIF_EXPORT_Click(Game& g);           // KIF書出: the write panel, for a KIF file
 void Drive1_Change(Game& g, bool ready);  // the drive list changed; ready = false: not ready
 void Dir1_Change(Game& g);                // the file list follows the chosen folder
 void File1_Click(Game& g, const std::filesystem::path& file);     // load a record
