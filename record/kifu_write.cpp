@@ -3,6 +3,7 @@
 // whole or leaves it as it was.
 #include <cerrno>
 #include <optional>
+#include <utility>
 
 #include "files/files.h"
 #include "record/record.h"
