@@ -31,6 +31,7 @@ constexpr GameHandlers HANDLERS = {
         {Menu::KIFU, BAR, "棋譜", false, KIFU_Click},
         {Menu::KIFU_WRITE, Menu::KIFU, "書込", false, KIFU_WRITE_Click},
         {Menu::KIFU_READ, Menu::KIFU, "読込", false, KIFU_READ_Click},
+        {Menu::KIF_EXPORT, Menu::KIFU, "KIF書出", false, KIF_EXPORT_Click},
         {Menu::KIFU_LAST, Menu::KIFU, "前回の対局", false, KIFU_LAST_Click},
         {Menu::OPTION, BAR, "ｵﾌﾟｼｮﾝ", false, OPTION_Click},
         {Menu::HAIKEI, Menu::OPTION, "背景画", false, nullptr},

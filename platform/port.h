@@ -29,6 +29,7 @@ enum class Menu {
   KIFU,        // 棋譜
   KIFU_WRITE,  // 書込
   KIFU_READ,   // 読込
+  KIF_EXPORT,  // KIF書出
   KIFU_LAST,   // 前回の対局
   OPTION,      // ｵﾌﾟｼｮﾝ
   HAIKEI,      // 背景画

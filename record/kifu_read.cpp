@@ -29,26 +29,6 @@ void print(Game& g, double x, double y, const std::string& text, int colour) {
   if (!text.empty()) g.port.drawText(x, y, text, 12, colour, g.FONT_BOLD);
 }
 
-// The checked record, or one whose error says why the file could not be used.
-KifuRecord load(const std::filesystem::path& file) {
-  KifuRecord r;
-  std::error_code ec;
-  const std::uintmax_t size = std::filesystem::file_size(file, ec);
-  if (!ec && size > READ_MAX) {
-    r.error = "棋譜ﾌｧｲﾙが正しくありません\r" + file.string() + "\rﾌｧｲﾙが大きすぎます";
-    return r;
-  }
-  const FileBytes read = read_whole_file(file);
-  if (!read.error.empty()) {
-    r.error = "棋譜ﾌｧｲﾙを読み込めません\r" + file.string() + "\r" + read.error;
-    return r;
-  }
-  r = parse_record(
-      std::string_view(reinterpret_cast<const char*>(read.bytes.data()), read.bytes.size()));
-  if (!r.error.empty()) r.error = "棋譜ﾌｧｲﾙが正しくありません\r" + file.string() + "\r" + r.error;
-  return r;
-}
-
 void fill_move_list(Game& g, const std::vector<KifuMove>& moves) {
   int n = 0;
   for (const KifuMove& m : moves) {
@@ -68,6 +48,25 @@ void fill_move_list(Game& g, const std::vector<KifuMove>& moves) {
 }
 
 }  // namespace
+
+KifuRecord read_record_file(const std::filesystem::path& file) {
+  KifuRecord r;
+  std::error_code ec;
+  const std::uintmax_t size = std::filesystem::file_size(file, ec);
+  if (!ec && size > READ_MAX) {
+    r.error = "棋譜ﾌｧｲﾙが正しくありません\r" + file.string() + "\rﾌｧｲﾙが大きすぎます";
+    return r;
+  }
+  const FileBytes read = read_whole_file(file);
+  if (!read.error.empty()) {
+    r.error = "棋譜ﾌｧｲﾙを読み込めません\r" + file.string() + "\r" + read.error;
+    return r;
+  }
+  r = parse_record(
+      std::string_view(reinterpret_cast<const char*>(read.bytes.data()), read.bytes.size()));
+  if (!r.error.empty()) r.error = "棋譜ﾌｧｲﾙが正しくありません\r" + file.string() + "\r" + r.error;
+  return r;
+}
 
 void KIFU_READ_Click(Game& g) {
   描画_可視(g, true, true, true);
@@ -92,7 +91,7 @@ void File1_Click(Game& g, const std::filesystem::path& file) {
   // be used leaves the game in progress exactly as it was. A good one starts a fresh game in
   // record mode.
   描画_可視(g, false, false, false);
-  const KifuRecord r = load(file);
+  const KifuRecord r = read_record_file(file);
   if (!r.error.empty()) {
     say(g, r.error, Icon::Warning);
     return;

@@ -1,7 +1,10 @@
-// Saving the game to a record file: the write panel, the file's lines in Shift_JIS with CR LF,
-// and a write that either replaces the file whole or leaves it as it was.
+// Saving the game through the write panel, as a record file (書込) or as KIF (KIF書出): the
+// panel, the file's bytes in Shift_JIS with CR LF, and a write that either replaces the file
+// whole or leaves it as it was.
 #include <cerrno>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "files/files.h"
 #include "record/record.h"
@@ -11,6 +14,7 @@
 namespace {
 
 const std::string EXTENSION = ".棋譜";
+const std::string KIF_EXTENSION = ".kif";
 const std::string SAVE_TITLE = "棋譜保存";
 
 void say(Game& g, const std::string& text, const std::string& title, Icon icon = Icon::None) {
@@ -48,14 +52,12 @@ bool usable_name(const std::string& name) {
          name.find('\0') == std::string::npos;
 }
 
-// A header line in Shift_JIS. Line breaks or other control codes pasted into a field would break
+// A header text on one line. Line breaks or other control codes pasted into a field would break
 // the file into extra lines, so they become blanks.
-std::optional<std::string> header_line(std::string text) {
+std::string one_line(std::string text) {
   for (char& c : text)
     if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
-  std::optional<std::string> bytes = utf8_to_cp932(text);
-  if (bytes) *bytes += "\r\n";
-  return bytes;
+  return text;
 }
 
 KifuMove entry(const Game& g, int n) {
@@ -74,18 +76,70 @@ KifuMove entry(const Game& g, int n) {
   return m;
 }
 
+// The moves from the first to the current position.
+std::vector<KifuMove> moves_so_far(const Game& g) {
+  std::vector<KifuMove> moves;
+  for (int n = 1; n <= g.KIFU_IDX; ++n) moves.push_back(entry(g, n));
+  return moves;
+}
+
+// The title, the players by side and the moves up to the current position, or nothing when a
+// text cannot be written in Shift_JIS (after saying so). The panel's fields are named by order
+// of play, the file's by side.
+std::optional<KifuRecord> panel_record(Game& g) {
+  const bool lowerFirst = g.MAN_TEBAN == g.TEBAN_SENTE;
+  const Field upper = lowerFirst ? Field::Text4 : Field::Text3;
+  const Field lower = lowerFirst ? Field::Text3 : Field::Text4;
+  KifuRecord r;
+  const std::pair<Field, std::string*> texts[] = {
+      {Field::Text2, &r.title}, {upper, &r.upper}, {lower, &r.lower}};
+  for (const auto& [field, text] : texts) {
+    *text = one_line(g.port.fieldText(field));
+    if (!utf8_to_cp932(*text)) {
+      say(g, "Shift_JISで書けない文字があります\r" + g.port.fieldText(field), SAVE_TITLE,
+          Icon::Warning);
+      return std::nullopt;
+    }
+  }
+  r.moves = moves_so_far(g);
+  return r;
+}
+
+// The record file: title, the upper side's player, the lower side's player, then the moves.
+std::optional<std::string> file_bytes(const KifuRecord& r) {
+  std::string bytes;
+  for (const std::string* text : {&r.title, &r.upper, &r.lower}) {
+    const std::optional<std::string> line = utf8_to_cp932(*text);
+    if (!line) return std::nullopt;
+    bytes += *line + "\r\n";
+  }
+  for (const KifuMove& m : r.moves) bytes += format_move_line(m) + "\r\n";
+  return bytes;
+}
+
+// The KIF file, with the position the game started from, handicap included.
+std::optional<std::string> kif_bytes(const Game& g, const KifuRecord& r) {
+  return utf8_to_cp932(kif_text(r, start_of_game(g)));
+}
+
+// Replaces the file by the bytes, or says why it could not. The file is written beside its
+// final name and renamed over it only once it is complete, so a failed write never costs the
+// file that was there.
+bool write_file(Game& g, const std::filesystem::path& folder, const std::filesystem::path& file,
+                const std::string& bytes) {
+  std::error_code ec;
+  const std::string error = std::filesystem::is_directory(folder, ec) ? replace_file(file, bytes)
+                                                                      : describe_error(ENOENT);
+  if (error.empty()) return true;
+  say(g, "棋譜ﾌｧｲﾙに書き込めません\r" + file.string() + "\r" + error, SAVE_TITLE, Icon::Warning);
+  return false;
+}
+
 }  // namespace
 
 std::optional<std::string> record_bytes(const Game& g, const std::string& title,
                                         const std::string& upper, const std::string& lower) {
-  std::string bytes;
-  for (const std::string* text : {&title, &upper, &lower}) {
-    const std::optional<std::string> line = header_line(*text);
-    if (!line) return std::nullopt;
-    bytes += *line;
-  }
-  for (int n = 1; n <= g.KIFU_IDX; ++n) bytes += format_move_line(entry(g, n)) + "\r\n";
-  return bytes;
+  return file_bytes({one_line(title), one_line(upper), one_line(lower), moves_so_far(g), {}});
 }
 
 void KIFU_WRITE_Click(Game& g) {
@@ -97,6 +151,19 @@ void KIFU_WRITE_Click(Game& g) {
     say(g, "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込");
     return;
   }
+  g.KIF_KAKIDASHI = 0;
+  描画_可視(g, true, true, false);
+  描画_棋譜_IO(g, 0);
+}
+
+void KIF_EXPORT_Click(Game& g) {
+  // A flipped board no longer matches its moves. A handicap is no obstacle here: the diagram
+  // shows the position the game started from.
+  if (g.HANTEN == 1) {
+    say(g, "反転後は書き込みできません", "棋譜書込");
+    return;
+  }
+  g.KIF_KAKIDASHI = 1;
   描画_可視(g, true, true, false);
   描画_棋譜_IO(g, 0);
 }
@@ -112,37 +179,24 @@ void Command1_Click(Game& g) {
     say(g, "保存するデータがありません", SAVE_TITLE);
     return;
   }
-  // 3. The file in the chosen folder.
+  // 3. The file in the chosen folder, with the extension of the format the panel was opened for.
   if (!usable_name(name)) {
     say(g, "このﾌｧｲﾙ名は使えません\r" + name + "\r'/' を含まない名前を入力して下さい", SAVE_TITLE,
         Icon::Warning);
     return;
   }
+  const bool kif = g.KIF_KAKIDASHI == 1;
   const std::filesystem::path folder = g.port.selectedFolder();
-  const std::filesystem::path file = folder / (name + EXTENSION);
-  // 4. Title, the upper side's player, the lower side's player, then the moves up to the
-  // current position. The panel's fields are named by order of play, the file's by side.
-  const bool lowerFirst = g.MAN_TEBAN == g.TEBAN_SENTE;
-  const Field upper = lowerFirst ? Field::Text4 : Field::Text3;
-  const Field lower = lowerFirst ? Field::Text3 : Field::Text4;
-  for (const Field f : {Field::Text2, upper, lower}) {
-    if (!header_line(g.port.fieldText(f))) {
-      say(g, "Shift_JISで書けない文字があります\r" + g.port.fieldText(f), SAVE_TITLE,
-          Icon::Warning);
-      return;
-    }
-  }
-  const std::string bytes = *record_bytes(g, g.port.fieldText(Field::Text2),
-                                          g.port.fieldText(upper), g.port.fieldText(lower));
-  // The file is written beside its final name and renamed over it only once it is complete,
-  // so a failed write never costs the record that was there.
-  std::error_code ec;
-  const std::string error = std::filesystem::is_directory(folder, ec) ? replace_file(file, bytes)
-                                                                      : describe_error(ENOENT);
-  if (!error.empty()) {
-    say(g, "棋譜ﾌｧｲﾙに書き込めません\r" + file.string() + "\r" + error, SAVE_TITLE, Icon::Warning);
+  const std::filesystem::path file = folder / (name + (kif ? KIF_EXTENSION : EXTENSION));
+  // 4. The texts and the moves up to the current position, in the file's format.
+  const std::optional<KifuRecord> r = panel_record(g);
+  if (!r) return;
+  const std::optional<std::string> bytes = kif ? kif_bytes(g, *r) : file_bytes(*r);
+  if (!bytes) {
+    say(g, "Shift_JISで書けない文字があります", SAVE_TITLE, Icon::Warning);
     return;
   }
+  if (!write_file(g, folder, file, *bytes)) return;
   // 5. Done.
   描画_可視(g, false, false, false);
   描画_棋譜_IO(g, 1);

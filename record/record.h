@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -22,6 +23,7 @@ void REVERSE_Click(Game& g);  // 反転
 void KIFU_WRITE_Click(Game& g);           // 書込
 void Command1_Click(Game& g);             // RETURN of the write panel
 void KIFU_READ_Click(Game& g);            // 読込
+void KIF_EXPORT_Click(Game& g);           // KIF書出: the write panel, for a KIF file
 void Drive1_Change(Game& g, bool ready);  // the drive list changed; ready = false: not ready
 void Dir1_Change(Game& g);                // the file list follows the chosen folder
 void File1_Click(Game& g, const std::filesystem::path& file);     // load a record
@@ -68,6 +70,21 @@ std::optional<std::string> record_bytes(const Game& g, const std::string& title,
 std::string format_move_line(const KifuMove& m);
 // A clock as the whole seconds its five columns can hold (0..99999).
 int clock_field(float seconds);
+// A record file read and checked whole; when it cannot be used, `error` holds the message the
+// player is shown (lines separated by "\r") and there are no moves.
+KifuRecord read_record_file(const std::filesystem::path& file);
+
+// KIF export. A position a game starts from: the board indexed [x][y] like BAN, and both hands
+// by index 1..7.
+struct StartPosition {
+  int16_t ban[10][10]{};
+  int16_t sita[8]{};
+  int16_t ue[8]{};
+};
+StartPosition initial_start_position();      // this game's own start, 22 pieces, no pawns
+StartPosition start_of_game(const Game& g);  // the live position with its moves taken back
+// The KIF text of a record in UTF-8 with CR LF line ends: header, diagram, moves and the end.
+std::string kif_text(const KifuRecord& r, const StartPosition& start);
 
 // Move notation beside the stands.
 std::string 文字列変換(int value);

@@ -105,6 +105,7 @@ struct Game {
   int16_t KIFU_IDX = 0;
   int16_t KIFU_SU = 0;
   std::string KIFU_TITLE;
+  int16_t KIF_KAKIDASHI = 0;  // 1 while the write panel is open for KIF書出, 0 for 書込
 
   // Clocks, in seconds; times of day are seconds since midnight.
   float SITA_JIKAN = 0;

@@ -26,22 +26,39 @@ struct Caption {
 };
 
 const Caption CAPTIONS[] = {
-    {Menu::TAIKYOKU, "対局"},     {Menu::MATCH_MAN, "対局(人間)"},
-    {Menu::START, "スタート"},    {Menu::START2, "対局(COM)"},
-    {Menu::SENTE, "先手"},        {Menu::GOTE, "後手"},
-    {Menu::LEVEL, "COM対局ﾚﾍﾞﾙ"}, {Menu::LEVEL1, "LEVEL1"},
-    {Menu::LEVEL2, "LEVEL2"},     {Menu::LEVEL3, "LEVEL3"},
-    {Menu::OWARI, "終わり"},      {Menu::STOP, "局面"},
-    {Menu::CANCEL, "最初"},       {Menu::REVERSE, "反転"},
-    {Menu::REPLAY, "戻"},         {Menu::AFTER, "進"},
-    {Menu::KIFU, "棋譜"},         {Menu::KIFU_WRITE, "書込"},
-    {Menu::KIFU_READ, "読込"},    {Menu::KIFU_LAST, "前回の対局"},
-    {Menu::OPTION, "ｵﾌﾟｼｮﾝ"},     {Menu::HAIKEI, "背景画"},
-    {Menu::MIDORI, "緑"},         {Menu::TATAMI, "畳"},
-    {Menu::TAKE, "竹"},           {Menu::UCHU, "宇宙"},
-    {Menu::RENGA, "煉瓦"},        {Menu::SIDOU, "移動指導"},
-    {Menu::KEIKA, "経過時間"},    {Menu::BGM, "BGM"},
-    {Menu::LBEL_UP, "△"},         {Menu::LEBEL_DOWN, "▽"},
+    {Menu::TAIKYOKU, "対局"},
+    {Menu::MATCH_MAN, "対局(人間)"},
+    {Menu::START, "スタート"},
+    {Menu::START2, "対局(COM)"},
+    {Menu::SENTE, "先手"},
+    {Menu::GOTE, "後手"},
+    {Menu::LEVEL, "COM対局ﾚﾍﾞﾙ"},
+    {Menu::LEVEL1, "LEVEL1"},
+    {Menu::LEVEL2, "LEVEL2"},
+    {Menu::LEVEL3, "LEVEL3"},
+    {Menu::OWARI, "終わり"},
+    {Menu::STOP, "局面"},
+    {Menu::CANCEL, "最初"},
+    {Menu::REVERSE, "反転"},
+    {Menu::REPLAY, "戻"},
+    {Menu::AFTER, "進"},
+    {Menu::KIFU, "棋譜"},
+    {Menu::KIFU_WRITE, "書込"},
+    {Menu::KIFU_READ, "読込"},
+    {Menu::KIF_EXPORT, "KIF書出"},
+    {Menu::KIFU_LAST, "前回の対局"},
+    {Menu::OPTION, "ｵﾌﾟｼｮﾝ"},
+    {Menu::HAIKEI, "背景画"},
+    {Menu::MIDORI, "緑"},
+    {Menu::TATAMI, "畳"},
+    {Menu::TAKE, "竹"},
+    {Menu::UCHU, "宇宙"},
+    {Menu::RENGA, "煉瓦"},
+    {Menu::SIDOU, "移動指導"},
+    {Menu::KEIKA, "経過時間"},
+    {Menu::BGM, "BGM"},
+    {Menu::LBEL_UP, "△"},
+    {Menu::LEBEL_DOWN, "▽"},
     {Menu::VER, "その他"},
 };
 
@@ -55,7 +72,7 @@ TEST(Menu, EveryEntryHasItsCaptionInItsPlace) {
   GameWindow w;
   EXPECT_EQ(outline(w.window.menuBar()->actions()).toStdString(),
             "対局[対局(人間)[スタート], 対局(COM)[先手, 後手], COM対局ﾚﾍﾞﾙ[LEVEL1, LEVEL2, "
-            "LEVEL3], 終わり], 局面[最初, 反転], 戻, 進, 棋譜[書込, 読込, 前回の対局], "
+            "LEVEL3], 終わり], 局面[最初, 反転], 戻, 進, 棋譜[書込, 読込, KIF書出, 前回の対局], "
             "ｵﾌﾟｼｮﾝ[背景画[緑, 畳, "
             "竹, 宇宙, 煉瓦], 移動指導, 経過時間, BGM], △, ▽, その他");
   static_assert(std::size(CAPTIONS) == MENU_SIZE);

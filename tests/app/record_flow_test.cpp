@@ -79,3 +79,32 @@ TEST_F(RecordFlow, AGameIsWrittenWhereTheChooserPointsAndListedForReading) {
   for (int i = 0; i < files->count(); ++i) listed.insert(files->item(i)->text());
   EXPECT_EQ(listed, (std::set<QString>{"kifu.棋譜", "前回の対局.棋譜"}));
 }
+
+TEST_F(RecordFlow, KifExportUsesTheSamePanelAndWritesAKifFile) {
+  GameWindow w;
+  lay_out_initial_position(w.game);
+  w.window.show();
+  BoxAnswerer boxes;
+  w.window.action(Menu::START)->trigger();
+  Canvas& board = w.window.canvas();
+  QTest::mouseClick(&board, Qt::LeftButton, {}, square(3, 9));
+  QTest::mouseClick(&board, Qt::LeftButton, {}, square(3, 8));
+  ASSERT_EQ(w.game.KIFU_IDX, 1);
+
+  w.window.action(Menu::KIF_EXPORT)->trigger();
+  auto* name = w.window.findChild<QLineEdit*>("Text1");
+  ASSERT_TRUE(name->isVisible());
+  EXPECT_FALSE(w.window.findChild<QListWidget*>("File1")->isVisible());
+  QTest::keyClicks(name, "kifu");
+  w.window.findChild<QLineEdit*>("Text3")->setText("先手太郎");
+  QTest::mouseClick(w.window.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+  EXPECT_EQ(boxes.seen.back(), "棋譜を書き込みました");
+  EXPECT_FALSE(name->isVisible());
+  QFile kif(scratchPath() + "/kifu.kif");
+  ASSERT_TRUE(kif.open(QIODevice::ReadOnly));
+  // The header, then the first player's name in Shift_JIS (先手太郎 is 90E6 8EE8 91BE 9859).
+  EXPECT_TRUE(
+      kif.readAll().startsWith("#KIF version=2.0 encoding=Shift_JIS\r\n"
+                               "\x90\xe6\x8e\xe8\x81\x46\x90\xe6\x8e\xe8\x91\xbe\x98\x59\r\n"));
+  EXPECT_FALSE(QFile::exists(scratchPath() + "/kifu.棋譜"));
+}

@@ -1,5 +1,6 @@
-// Arbitrary bytes as a record file. The reader must never crash, and a record it accepts must
-// come back move for move when its moves are written out again and read once more.
+// Arbitrary bytes as a record file. The reader must never crash, a record it accepts must come
+// back move for move when its moves are written out again and read once more, and it must
+// convert to KIF with one line per move.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -21,5 +22,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   const KifuRecord back = parse_record(again);
   if (!back.error.empty() || back.moves != r.moves) std::abort();
+  static const StartPosition start = initial_start_position();
+  const std::string kif = kif_text(r, start);
+  std::string last = std::to_string(r.moves.size()) + " ";
+  last = "\r\n" + std::string(last.size() < 5 ? 5 - last.size() : 0, ' ') + last;
+  if (!r.moves.empty() && kif.find(last) == std::string::npos) std::abort();
   return 0;
 }
