@@ -60,7 +60,9 @@ void Canvas::redraw(QSize size, double ratio) {
 
 void Canvas::followPixelRatio() {
   const double ratio = devicePixelRatioF();
-  if (ratio != surface_.ratio()) redraw(surface_.size(), ratio);
+  if (ratio == surface_.ratio()) return;
+  redraw(surface_.size(), ratio);
+  update();
 }
 
 void Canvas::draw(const Mark& mark) {
