@@ -1,6 +1,7 @@
 #include "app/surface.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "app/pictures.h"
