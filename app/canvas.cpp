@@ -1,6 +1,7 @@
 #include "app/canvas.h"
 
 #include <QFontMetricsF>
+#include <QImage>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -9,7 +10,6 @@
 #include <cmath>
 
 #include "app/font.h"
-#include "app/pictures.h"
 
 namespace {
 
@@ -20,11 +20,10 @@ constexpr std::array<QRgb, 16> PALETTE = {
     qRgb(255, 0, 0),     qRgb(255, 0, 255), qRgb(255, 255, 0), qRgb(255, 255, 255),
 };
 
-// 96 dots per inch, the resolution at which 15 twips make a pixel, so that point sizes give
-// the text the size the layout was made for whatever the screen says.
-constexpr int DOTS_PER_METRE = 3780;
-
 constexpr int WINDOW_BACK = 2;
+
+// Room around a text's box for ink that a finer resolution or a bolder face puts outside it.
+constexpr int INK_MARGIN = 2;
 
 }  // namespace
 
@@ -49,71 +48,90 @@ Canvas::Canvas(QWidget* parent) : QWidget(parent), back_(PALETTE[WINDOW_BACK]) {
 
 void Canvas::setClientSize(double widthTwips, double heightTwips) {
   const QSize size(std::max(1, toPixelSize(widthTwips)), std::max(1, toPixelSize(heightTwips)));
-  QImage next(size, QImage::Format_RGB32);
-  next.setDotsPerMeterX(DOTS_PER_METRE);
-  next.setDotsPerMeterY(DOTS_PER_METRE);
-  next.fill(back_);
-  if (!image_.isNull()) {
-    QPainter p(&next);
-    p.drawImage(0, 0, image_);
-  }
-  image_ = next;
+  redraw(size, devicePixelRatioF());
   setFixedSize(size);
   update();
 }
 
-const QPixmap& Canvas::picture(int code) {
-  auto it = pictures_.find(code);
-  if (it == pictures_.end()) it = pictures_.insert(code, gamePicture(code));
-  return *it;
+void Canvas::redraw(QSize size, double ratio) {
+  surface_.reset(size, ratio, back_);
+  for (const MarkList::Kept& k : marks_.kept()) surface_.paint(k.mark);
+}
+
+void Canvas::followPixelRatio() {
+  const double ratio = devicePixelRatioF();
+  if (ratio == surface_.ratio()) return;
+  redraw(surface_.size(), ratio);
+  update();
+}
+
+void Canvas::draw(const Mark& mark) {
+  followPixelRatio();
+  marks_.add(mark, surface_.bounds());
+  surface_.paint(mark);
 }
 
 void Canvas::drawPicture(int code, double x, double y) {
-  const QPixmap& pm = picture(code);
-  if (pm.isNull()) return;
-  QPainter p(&image_);
-  p.drawPixmap(toPixels(x), toPixels(y), pm);
+  const QSize size = surface_.pictureSize(code);
+  if (size.isEmpty()) return;
+  Mark mark;
+  mark.kind = Mark::Kind::Picture;
+  mark.area = QRect(QPoint(toPixels(x), toPixels(y)), size);
+  mark.code = code;
+  draw(mark);
 }
 
 void Canvas::drawRect(int colour, double x1, double y1, double x2, double y2) {
   const auto c = paletteColour(colour);
   if (!c) return;
-  const int left = std::min(toPixels(x1), toPixels(x2));
-  const int right = std::max(toPixels(x1), toPixels(x2));
-  const int top = std::min(toPixels(y1), toPixels(y2));
-  const int bottom = std::max(toPixels(y1), toPixels(y2));
-  const int w = right - left + 1, h = bottom - top + 1;
-  // Filled one-pixel strips rather than stroked lines: exactly the corner pixels and the
-  // pixels between them, whatever the pen rules of the paint engine.
-  QPainter p(&image_);
-  p.fillRect(left, top, w, 1, *c);
-  p.fillRect(left, bottom, w, 1, *c);
-  p.fillRect(left, top, 1, h, *c);
-  p.fillRect(right, top, 1, h, *c);
+  Mark mark;
+  mark.kind = Mark::Kind::Outline;
+  mark.area =
+      QRect(QPoint(std::min(toPixels(x1), toPixels(x2)), std::min(toPixels(y1), toPixels(y2))),
+            QPoint(std::max(toPixels(x1), toPixels(x2)), std::max(toPixels(y1), toPixels(y2))));
+  mark.colour = *c;
+  draw(mark);
 }
 
 void Canvas::drawText(double x, double y, const QString& text, double points, int colour,
                       bool bold) {
   const auto c = paletteColour(colour);
   if (!c || !(points > 0) || text.isEmpty()) return;
-  const QFont font = windowFont(points, bold);
-  const QFontMetricsF metrics(font, &image_);
-  QPainter p(&image_);
-  p.setFont(font);
-  p.setPen(*c);
-  p.drawText(QPointF(toPixels(x), toPixels(y) + metrics.ascent()), text);
+  Mark mark;
+  mark.kind = Mark::Kind::Text;
+  mark.font = windowFont(points, bold);
+  mark.colour = *c;
+  mark.text = text;
+  // Measured in logical pixels: the surface's image has the layout's resolution, whatever
+  // its device pixel ratio.
+  const QFontMetricsF metrics(mark.font, &surface_.image());
+  const QPointF topLeft(toPixels(x), toPixels(y));
+  mark.baseline = topLeft + QPointF(0, metrics.ascent());
+  const QRectF box(topLeft, QSizeF(metrics.horizontalAdvance(text), metrics.height()));
+  const QRectF ink = metrics.boundingRect(text).translated(mark.baseline);
+  mark.area =
+      box.united(ink).toAlignedRect().adjusted(-INK_MARGIN, -INK_MARGIN, INK_MARGIN, INK_MARGIN);
+  draw(mark);
 }
 
 void Canvas::setBackColour(int colour) {
   const auto c = paletteColour(colour);
   if (!c) return;
   back_ = *c;
-  image_.fill(back_);
+  marks_.clear();
+  surface_.fill(back_);
 }
 
 void Canvas::paintEvent(QPaintEvent* event) {
+  followPixelRatio();
   QPainter p(this);
-  p.drawImage(event->rect(), image_, event->rect());
+  // The image holds device pixels already: undo the painter's own scaling so that they are
+  // copied one to one. A pixel more all round covers any difference in rounding between the
+  // painter's clip and the surface.
+  p.scale(1 / surface_.ratio(), 1 / surface_.ratio());
+  const QRect from =
+      surface_.toDevice(event->rect().adjusted(-1, -1, 1, 1)) & surface_.image().rect();
+  p.drawImage(from.topLeft(), surface_.image(), from);
 }
 
 void Canvas::mousePressEvent(QMouseEvent* event) {

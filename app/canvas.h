@@ -1,14 +1,17 @@
 // The main window's drawing surface. The game draws straight onto a backing image at the
 // moment it asks; painting only copies that image to the screen. Positions are twips, 15 to a
-// pixel; colours are indexes of the 16-colour palette.
+// logical pixel; colours are indexes of the 16-colour palette. The image holds the screen's
+// device pixels, so on a high-density screen everything is drawn as finely as it shows; when
+// the window moves to a screen of another density, what the game drew is drawn again there.
 #pragma once
 
 #include <QColor>
-#include <QHash>
-#include <QImage>
-#include <QPixmap>
 #include <QWidget>
+#include <cstddef>
 #include <optional>
+
+#include "app/marks.h"
+#include "app/surface.h"
 
 inline constexpr double TWIPS_PER_PIXEL = 15;
 
@@ -38,7 +41,11 @@ class Canvas : public QWidget {
   // Fills the whole window with the colour.
   void setBackColour(int colour);
 
-  const QImage& image() const { return image_; }
+  // The backing image in device pixels, and how many of them make a logical pixel.
+  const QImage& image() const { return surface_.image(); }
+  double pixelRatio() const { return surface_.ratio(); }
+  // How many drawing requests are kept for drawing the window again.
+  std::size_t keptMarks() const { return marks_.kept().size(); }
 
  signals:
   // A mouse press on the window itself (not on a control): button 1 left, 2 right.
@@ -50,9 +57,12 @@ class Canvas : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
-  const QPixmap& picture(int code);
+  void draw(const Mark& mark);
+  // Draws everything again when the screen's device pixel ratio is no longer the image's.
+  void followPixelRatio();
+  void redraw(QSize size, double ratio);
 
-  QImage image_;
+  Surface surface_;
+  MarkList marks_;
   QColor back_;
-  QHash<int, QPixmap> pictures_;
 };

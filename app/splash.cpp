@@ -22,12 +22,21 @@ SplashWindow::SplashWindow() : QFrame(nullptr, Qt::SplashScreen | Qt::FramelessW
   for (std::size_t i = 0; i < pictures_.size(); ++i) {
     auto* label = new QLabel(this);
     label->setObjectName(QStringLiteral("Picture%1").arg(i + 1));
-    label->setPixmap(splashPicture(static_cast<int>(i) + 1));
-    label->adjustSize();
     label->hide();
     pictures_[i] = label;
   }
+  fitPictures();
   setClientSize(WIDTH, HEIGHT);
+}
+
+void SplashWindow::fitPictures() {
+  const double ratio = devicePixelRatioF();
+  if (ratio == ratio_) return;
+  ratio_ = ratio;
+  for (std::size_t i = 0; i < pictures_.size(); ++i) {
+    pictures_[i]->setPixmap(splashPictureFor(static_cast<int>(i) + 1, ratio));
+    pictures_[i]->adjustSize();
+  }
 }
 
 void SplashWindow::setClientSize(double widthTwips, double heightTwips) {
@@ -36,6 +45,8 @@ void SplashWindow::setClientSize(double widthTwips, double heightTwips) {
 
 void SplashWindow::showCentred(bool visible) {
   if (visible) {
+    // Made for the screen the window shows on, which may not be the one it was made on.
+    fitPictures();
     if (const QScreen* screen = this->screen())
       move(screen->availableGeometry().center() - rect().center());
     show();

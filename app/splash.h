@@ -21,5 +21,9 @@ class SplashWindow : public QFrame {
   QLabel* picture(int index) const;
 
  private:
+  // Gives the pictures the screen's device pixel ratio.
+  void fitPictures();
+
   std::array<QLabel*, 3> pictures_{};
+  double ratio_ = 0;
 };

@@ -11,6 +11,8 @@
 //                      across, the game's cell width, and every 41 down).
 //   splash/1.png .. splash/3.png  the three splash pictures, shown in this order.
 //   icons/<size>.png  the program's icon for menus and launchers, 16 .. 256 pixels square.
+// and every picture but the icons again at twice and three times its size, named <name>@2x.png and
+// <name>@3x.png beside it, for high-density screens.
 // With --preview it also writes, into its own folder, sheets for checking the artwork by eye:
 // the main window with the starting position on every background, and the pieces enlarged.
 // The pictures need the IPA Mincho fonts (Debian: fonts-ipafont-mincho).
@@ -28,6 +30,9 @@ namespace {
 
 constexpr int kStepW = art::kCellW;  // background tiles are laid at cell steps
 const std::vector<int> kKinds = {10, 11, 20, 21, 30, 31, 100, 101, 110, 800, 801, 900, 901, 950};
+// Every picture is drawn at its size and at twice and three times it, for screens that show
+// more than one pixel to each of the layout's.
+const std::vector<int> kScales = {1, 2, 3};
 
 bool save(const QImage& img, const QString& path) {
   if (img.save(path, "PNG")) return true;
@@ -35,20 +40,32 @@ bool save(const QImage& img, const QString& path) {
   return false;
 }
 
+// The file name of a picture at `scale`: Qt's own names for the finer variants.
+QString variant(const QString& name, int scale) {
+  return scale == 1 ? name + ".png" : QString("%1@%2x.png").arg(name).arg(scale);
+}
+
 bool writeAll(const QDir& out) {
   if (!out.mkpath("pieces") || !out.mkpath("splash")) {
     std::fprintf(stderr, "make_pictures: cannot create folders in %s\n", qPrintable(out.path()));
     return false;
   }
-  auto piece = [&](int code, const QImage& img) {
-    return save(img, out.filePath(QString("pieces/%1.png").arg(code)));
-  };
-  bool ok = piece(0, art::emptySquare()) && piece(1, art::logo());
-  for (int kind : kKinds)
-    ok = ok && piece(-kind, art::piecePicture(-kind)) && piece(kind, art::piecePicture(kind));
-  for (int code = 2; code <= 6; ++code) ok = ok && piece(code, art::backgroundTile(code));
-  for (int i = 1; i <= 3; ++i)
-    ok = ok && save(art::splash(i), out.filePath(QString("splash/%1.png").arg(i)));
+  bool ok = true;
+  for (int scale : kScales) {
+    auto piece = [&](int code, const QImage& img) {
+      return save(img, out.filePath(variant(QString("pieces/%1").arg(code), scale)));
+    };
+    ok = ok && piece(0, art::emptySquare(scale)) && piece(1, art::logo(scale));
+    for (int kind : kKinds) {
+      ok = ok && piece(-kind, art::piecePicture(-kind, scale)) &&
+           piece(kind, art::piecePicture(kind, scale));
+    }
+    for (int code = 2; code <= 6; ++code) ok = ok && piece(code, art::backgroundTile(code, scale));
+    for (int i = 1; i <= 3; ++i) {
+      ok = ok &&
+           save(art::splash(i, scale), out.filePath(variant(QString("splash/%1").arg(i), scale)));
+    }
+  }
   return ok;
 }
 

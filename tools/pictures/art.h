@@ -56,13 +56,15 @@ void paintPiece(QPainter& p, int code, int scale);
 
 // --- tiles.cpp ---
 
-// The background tile of a background code 2..6 (green, tatami, bamboo, space, brick).
-QImage backgroundTile(int code);
+// The background tile of a background code 2..6 (green, tatami, bamboo, space, brick), at
+// `scale` times its size.
+QImage backgroundTile(int code, int scale = 1);
 
 // --- titles.cpp ---
 
-QImage logo();
-// Splash picture 1..3: the title, a board with pieces, the greeting.
-QImage splash(int index);
+// The logo at `scale` times its size.
+QImage logo(int scale = 1);
+// Splash picture 1..3: the title, a board with pieces, the greeting; at `scale` times its size.
+QImage splash(int index, int scale = 1);
 
 }  // namespace art

@@ -112,20 +112,31 @@ void ripples(QPainter& p, QPointF centre, double radius, int rings, const QColor
   }
 }
 
-// Japanese paper: warm white with soft clouds and scattered fibres.
-void washi(QImage& img, int seed) {
+// Where pixel `pixel` of a picture drawn `scale` times larger samples the design, in 1x
+// pixels; at 1x it is the pixel itself, as the first pictures were drawn.
+double at(int pixel, int scale) {
+  return (pixel + 0.5) / scale - 0.5;
+}
+
+// Japanese paper: warm white with soft clouds and fibres scattered over `size` (1x pixels).
+void washi(QImage& img, QSizeF size, int scale, int seed) {
   for (int y = 0; y < img.height(); ++y) {
     for (int x = 0; x < img.width(); ++x) {
-      const double cloudy = periodicNoise(x / 40.0, y / 40.0, 1024, 1024, seed) - 0.5;
-      const double fine = hash01(x, y, seed + 1) - 0.5;
+      const double cloudy =
+          periodicNoise(at(x, scale) / 40.0, at(y, scale) / 40.0, 1024, 1024, seed) - 0.5;
+      // A faint speck in every pixel at 1x. Finer pictures leave it out: drawn at their
+      // size it cannot be told from the clouds, and noise in every pixel would make their
+      // files three times as large.
+      const double fine = scale == 1 ? hash01(x, y, seed + 1) - 0.5 : 0;
       img.setPixelColor(x, y, shade(QColor(246, 240, 226), 1 + cloudy * 0.06 + fine * 0.03));
     }
   }
   QPainter p(&img);
+  p.scale(scale, scale);
   p.setRenderHint(QPainter::Antialiasing);
   for (int i = 0; i < 140; ++i) {
-    const double x = hash01(i, 1, seed + 2) * img.width(),
-                 y = hash01(i, 2, seed + 2) * img.height();
+    const double x = hash01(i, 1, seed + 2) * size.width(),
+                 y = hash01(i, 2, seed + 2) * size.height();
     const double a = hash01(i, 3, seed + 2) * 2 * kPi, len = 6 + hash01(i, 4, seed + 2) * 18;
     QPainterPath fibre;
     fibre.moveTo(x, y);
@@ -138,11 +149,12 @@ void washi(QImage& img, int seed) {
 
 }  // namespace
 
-QImage logo() {
-  QImage img(167, 55, QImage::Format_RGB32);
+QImage logo(int scale) {
+  QImage img(167 * scale, 55 * scale, QImage::Format_RGB32);
   QPainter p(&img);
+  p.scale(scale, scale);
   p.setRenderHint(QPainter::Antialiasing);
-  const QRectF r = img.rect();
+  const QRectF r(0, 0, 167, 55);
   lacquer(p, r, QColor(34, 22, 16));
   p.setBrush(Qt::NoBrush);
   p.setPen(QPen(QColor(214, 170, 80), 1));
@@ -158,23 +170,26 @@ QImage logo() {
   return img;
 }
 
-QImage splash(int index) {
+QImage splash(int index, int scale) {
   if (index == 2) {
     // A corner of a board with a few pieces standing on it: the upper king with a gold and a
     // knight beside it, the lower side's gold about to take its head, backed by a dragon.
-    QImage img(280, 190, QImage::Format_RGB32);
+    const int w = 280, h = 190;
+    QImage img(w * scale, h * scale, QImage::Format_RGB32);
     const int sx = 2 * kCellW, sy = 2 * kCellH;  // pieces at twice their size
     const int left = 8, top = 13;
+    // The wood's grain at the pieces' size: two pixels of the picture to one of a cell.
     for (int y = 0; y < img.height(); ++y)
       for (int x = 0; x < img.width(); ++x)
-        img.setPixelColor(x, y,
-                          woodAt(x / 2.0 + 0.25, y / 2.0 + 0.25, QColor(226, 178, 98), 0.7, 77));
+        img.setPixelColor(
+            x, y,
+            woodAt((x + 0.5) / scale / 2, (y + 0.5) / scale / 2, QColor(226, 178, 98), 0.7, 77));
     QPainter p(&img);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(40, 24, 10, 200), 1.2));
-    for (int x = left; x < img.width(); x += sx)
-      p.drawLine(QPointF(x, 0), QPointF(x, img.height()));
-    for (int y = top; y < img.height(); y += sy) p.drawLine(QPointF(0, y), QPointF(img.width(), y));
+    for (int x = left; x < w; x += sx) p.drawLine(QPointF(x, 0), QPointF(x, h));
+    for (int y = top; y < h; y += sy) p.drawLine(QPointF(0, y), QPointF(w, y));
     p.setBrush(QColor(40, 24, 10));
     p.setPen(Qt::NoPen);
     p.drawEllipse(QPointF(left + 3 * sx, top + sy), 3, 3);  // a star point
@@ -182,21 +197,25 @@ QImage splash(int index) {
       int col, row, code;
     } placed[] = {{0, 0, 30}, {1, 0, 950}, {2, 0, 110}, {1, 1, -110}, {3, 1, -901}};
     for (const auto& pc : placed) {
+      // In the picture's own pixels, so the piece's wood and kanji are drawn as fine as they.
       p.save();
-      p.translate(left + pc.col * sx, top + pc.row * sy);
-      paintPiece(p, pc.code, 2);
+      p.resetTransform();
+      p.translate((left + pc.col * sx) * scale, (top + pc.row * sy) * scale);
+      paintPiece(p, pc.code, 2 * scale);
       p.restore();
     }
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(60, 34, 14), 4));
-    p.drawRect(QRectF(img.rect()).adjusted(2, 2, -2, -2));
+    p.drawRect(QRectF(0, 0, w, h).adjusted(2, 2, -2, -2));
     return img;
   }
   if (index == 3) {
     // The greeting players exchange before a game, brushed on paper and signed with a seal.
-    QImage img(540, 190, QImage::Format_RGB32);
-    washi(img, 91);
+    const int w = 540, h = 190;
+    QImage img(w * scale, h * scale, QImage::Format_RGB32);
+    washi(img, QSizeF(w, h), scale, 91);
     QPainter p(&img);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     const QPainterPath words =
         textPath(fonts().mincho, 44, "よろしくお願いします", QPointF(250, 84));
@@ -214,14 +233,15 @@ QImage splash(int index) {
     inkText(p, sub, QColor(90, 60, 40), 0.2, QColor(0, 0, 0, 0), 0);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(120, 90, 60), 2));
-    p.drawRect(QRectF(img.rect()).adjusted(3, 3, -3, -3));
+    p.drawRect(QRectF(0, 0, w, h).adjusted(3, 3, -3, -3));
     return img;
   }
   // The title: the name in gold over night water, with a feather drifting above the ripples.
-  QImage img(634, 190, QImage::Format_RGB32);
+  QImage img(634 * scale, 190 * scale, QImage::Format_RGB32);
   QPainter p(&img);
+  p.scale(scale, scale);
   p.setRenderHint(QPainter::Antialiasing);
-  const QRectF r = img.rect();
+  const QRectF r(0, 0, 634, 190);
   QLinearGradient sky(0, 0, 0, r.height());
   sky.setColorAt(0, QColor(14, 22, 48));
   sky.setColorAt(1, QColor(24, 46, 86));
