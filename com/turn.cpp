@@ -53,7 +53,7 @@ void com_ban(Game& g) {
     描画_駒点滅(g, best.koma, best.fx, best.fy, 2);
   駒移動(g, best.fx, best.fy, best.tx, best.ty, best.placed);
   // Kept at once: the announcements below may wait for the player.
-  keep_game(g);
+  keep_game(g, Flush::ToSystem);
   待ち時間(g, 0.5);
   g.port.dsPlay(g.SE_KOMAUCHI);
   g.port.setTimerEnabled(false);

@@ -162,7 +162,7 @@ std::vector<std::string> read_first_lines(const std::filesystem::path& file, std
   return lines;
 }
 
-std::string replace_file(const std::filesystem::path& file, std::string_view bytes) {
+std::string replace_file(const std::filesystem::path& file, std::string_view bytes, Flush flush) {
   // 1. The file that really holds the data, at the end of any symbolic links, so that a link
   // the user made stays and its target gets the new contents.
   int error = 0;
@@ -185,7 +185,8 @@ std::string replace_file(const std::filesystem::path& file, std::string_view byt
   std::string name = (target.parent_path() / TEMPORARY_NAME).string();
   const int fd = ::mkostemp(name.data(), O_CLOEXEC);
   if (fd < 0) return describe_error(errno);
-  bool ok = ::fchmod(fd, mode) == 0 && write_all(fd, bytes) && ::fsync(fd) == 0;
+  bool ok = ::fchmod(fd, mode) == 0 && write_all(fd, bytes) &&
+            (flush == Flush::ToSystem || ::fsync(fd) == 0);
   error = ok ? 0 : errno;
   if (::close(fd) != 0 && ok) {
     ok = false;

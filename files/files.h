@@ -31,7 +31,12 @@ std::vector<std::string> read_first_lines(const std::filesystem::path& file, std
 // name the folder accepts can be written. A file the user may not read and write is refused
 // untouched, like anything that is not a plain file. Returns an empty string on success, else
 // the description of the failure.
-std::string replace_file(const std::filesystem::path& file, std::string_view bytes);
+// With Flush::ToDisk the bytes are on the disk itself before the rename, so even a power cut
+// leaves the old file or the new one. Flush::ToSystem leaves that to the system: the rename
+// still protects against the program stopping halfway, at a small part of the cost.
+enum class Flush { ToDisk, ToSystem };
+std::string replace_file(const std::filesystem::path& file, std::string_view bytes,
+                         Flush flush = Flush::ToDisk);
 
 // A plain Japanese description of a C library error number; never the library's English text.
 std::string describe_error(int error);

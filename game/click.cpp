@@ -93,7 +93,7 @@ void make_move(Game& g, int button, int x, int y) {
   g.port.dsPlay(g.SE_KOMAUCHI);
   描画_移動結果(g, g.SASITE[8] >= 10 ? g.COM_TEBAN : g.MAN_TEBAN, x, y, g.SASITE[8], IRO_SHIRO);
   // Kept before anything else happens, the computer's search included.
-  keep_game(g);
+  keep_game(g, Flush::ToSystem);
 
   if (g.TAIKYOKU_MODE == MODE_COM) {
     g.port.setTimerEnabled(false);

@@ -86,7 +86,7 @@ void 初期設定(Game& g) {
 
 void 終了処理(Game& g) {
   // However the program ends, the game in progress is kept for the next run.
-  keep_game(g);
+  keep_game(g, Flush::ToDisk);
   release_sounds(g);
 }
 

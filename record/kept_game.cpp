@@ -44,13 +44,13 @@ std::filesystem::path kept_game_file(const Game& g) {
   return g.settingsFolder / KEPT_FILE;
 }
 
-void keep_game(Game& g) {
+void keep_game(Game& g, Flush flush) {
   if (!keepable(g)) return;
   // The title and the empty names are plain Shift_JIS, so the bytes are always there. The
   // write goes through a temporary file renamed over the old copy, so a crash halfway leaves
   // the old copy whole.
   const std::filesystem::path file = kept_game_file(g);
-  const std::string error = replace_file(file, *record_bytes(g, KEPT_TITLE, "", ""));
+  const std::string error = replace_file(file, *record_bytes(g, KEPT_TITLE, "", ""), flush);
   if (!error.empty()) {
     warn_not_kept(g, file, error);
     return;

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "files/files.h"
 #include "rules/game.h"
 
 // Move list and history.
@@ -31,7 +32,9 @@ double 取得_棋譜のX座標(const Game& g, const std::string& text);  // text
 
 // The kept game: the game so far in 前回の対局.棋譜 beside the settings file, for the next run.
 std::filesystem::path kept_game_file(const Game& g);
-void keep_game(Game& g);        // after each move and at shut-down, when a record can hold it
+// After each move (Flush::ToSystem: the player should not wait for the disk) and at shut-down
+// (Flush::ToDisk), when a record can hold the game.
+void keep_game(Game& g, Flush flush);
 void offer_kept_game(Game& g);  // 前回の対局 enabled exactly when the file is there
 void KIFU_Click(Game& g);       // opening the 棋譜 menu
 void KIFU_LAST_Click(Game& g);  // 前回の対局: read the kept game as 読込 reads a chosen file
