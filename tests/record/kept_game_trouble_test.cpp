@@ -71,7 +71,7 @@ TEST_F(KeptGameTrouble, AFolderThatCannotBeWrittenWarnsOnceAndPlayGoesOn) {
   EXPECT_EQ(port.messages.size(), 1u);
 }
 
-// A crash between writing the temporary file and renaming it leaves "前回の対局.棋譜.XXXXXX"
+// A crash between writing the temporary file and renaming it leaves a hidden ".XXXXXX"
 // beside the kept game. The next run offers and reads the kept game itself, never the leftover,
 // and keeps the game as usual.
 TEST_F(KeptGameTrouble, ATemporaryFileLeftByAnInterruptedWriteIsNotTakenForTheGame) {
@@ -80,7 +80,7 @@ TEST_F(KeptGameTrouble, ATemporaryFileLeftByAnInterruptedWriteIsNotTakenForTheGa
   move(1, 1, 1, 2);
   const std::string kept2 = kept_bytes();
   const std::string leftover = kept2.substr(0, kept2.size() - 20);
-  const std::filesystem::path stray = config / "前回の対局.棋譜.aB3xY9";
+  const std::filesystem::path stray = config / ".aB3xY9";
   write_bytes(stray, leftover);
   {
     NextRun next(config);
@@ -96,8 +96,7 @@ TEST_F(KeptGameTrouble, ATemporaryFileLeftByAnInterruptedWriteIsNotTakenForTheGa
     EXPECT_EQ(kept_bytes().size(), kept2.size() + 39);
   }
   EXPECT_EQ(read_bytes(stray), leftover);
-  EXPECT_EQ(config_names(),
-            (std::set<std::string>{"Mizuhane.ini", "前回の対局.棋譜", "前回の対局.棋譜.aB3xY9"}));
+  EXPECT_EQ(config_names(), (std::set<std::string>{"Mizuhane.ini", "前回の対局.棋譜", ".aB3xY9"}));
 
   // A leftover alone is no kept game: nothing is offered until a move is kept.
   std::filesystem::remove(kept());
