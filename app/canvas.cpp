@@ -50,7 +50,7 @@ void Canvas::setClientSize(double widthTwips, double heightTwips) {
   const QSize size(std::max(1, toPixelSize(widthTwips)), std::max(1, toPixelSize(heightTwips)));
   redraw(size, devicePixelRatioF());
   setFixedSize(size);
-  update();
+  touched(surface_.bounds());
 }
 
 void Canvas::redraw(QSize size, double ratio) {
@@ -62,13 +62,14 @@ void Canvas::followPixelRatio() {
   const double ratio = devicePixelRatioF();
   if (ratio == surface_.ratio()) return;
   redraw(surface_.size(), ratio);
-  update();
+  touched(surface_.bounds());
 }
 
 void Canvas::draw(const Mark& mark) {
   followPixelRatio();
   marks_.add(mark, surface_.bounds());
   surface_.paint(mark);
+  touched(mark.area);
 }
 
 void Canvas::drawPicture(int code, double x, double y) {
@@ -120,6 +121,21 @@ void Canvas::setBackColour(int colour) {
   back_ = *c;
   marks_.clear();
   surface_.fill(back_);
+  touched(surface_.bounds());
+}
+
+void Canvas::touched(const QRect& pixels) {
+  const QRect inside = pixels & surface_.bounds();
+  if (inside.isEmpty()) return;
+  pending_ |= inside;
+  update(inside);
+}
+
+void Canvas::showDrawing() {
+  if (pending_.isEmpty()) return;
+  // Painting now also paints every other area still waiting for its paint.
+  repaint(pending_);
+  pending_ = QRect();
 }
 
 void Canvas::paintEvent(QPaintEvent* event) {

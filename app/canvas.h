@@ -1,8 +1,9 @@
 // The main window's drawing surface. The game draws straight onto a backing image at the
-// moment it asks; painting only copies that image to the screen. Positions are twips, 15 to a
-// logical pixel; colours are indexes of the 16-colour palette. The image holds the screen's
-// device pixels, so on a high-density screen everything is drawn as finely as it shows; when
-// the window moves to a screen of another density, what the game drew is drawn again there.
+// moment it asks, and every drawing asks the window to show the pixels it changed; painting
+// only copies that image to the screen. Positions are twips, 15 to a logical pixel; colours are
+// indexes of the 16-colour palette. The image holds the screen's device pixels, so on a
+// high-density screen everything is drawn as finely as it shows; when the window moves to a
+// screen of another density, what the game drew is drawn again there.
 #pragma once
 
 #include <QColor>
@@ -41,6 +42,10 @@ class Canvas : public QWidget {
   // Fills the whole window with the colour.
   void setBackColour(int colour);
 
+  // Puts what was drawn since the last paint on the screen now, for when the game is about to
+  // block or work on without going back to the event loop.
+  void showDrawing();
+
   // The backing image in device pixels, and how many of them make a logical pixel.
   const QImage& image() const { return surface_.image(); }
   double pixelRatio() const { return surface_.ratio(); }
@@ -61,8 +66,11 @@ class Canvas : public QWidget {
   // Draws everything again when the screen's device pixel ratio is no longer the image's.
   void followPixelRatio();
   void redraw(QSize size, double ratio);
+  // Marks logical pixels as changed, to be painted with the next paint.
+  void touched(const QRect& pixels);
 
   Surface surface_;
   MarkList marks_;
   QColor back_;
+  QRect pending_;  // the changed logical pixels not painted yet
 };

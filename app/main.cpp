@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
   game.settingsFolder = where.settingsFolder;
   game.soundFolder = where.soundFolder;
   window.attach(game);
-  gameHandlers().startUp(game);
+  window.startUp();
   // Start-up may already have ended the program.
   if (window.ending()) return 0;
   window.show();

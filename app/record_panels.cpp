@@ -159,12 +159,22 @@ void RecordPanels::setChooserVisible(bool drive, bool folder, bool files) {
   files_->setVisible(files);
   if (treeAppears && folderTree_->currentIndex().isValid())
     folderTree_->scrollTo(folderTree_->currentIndex(), QAbstractItemView::PositionAtCenter);
+  returnFocus();
 }
 
 void RecordPanels::setWritePanelVisible(bool visible) {
   for (QLabel* label : labels_) label->setVisible(visible);
   for (QLineEdit* edit : fields_) edit->setVisible(visible);
   return_->setVisible(visible);
+  returnFocus();
+}
+
+void RecordPanels::returnFocus() {
+  // A hidden control may keep the keyboard focus, and Return would still load the file it
+  // lists; the keys belong to the window again once the control is gone.
+  auto* canvas = static_cast<QWidget*>(parent());
+  QWidget* focus = canvas->window()->focusWidget();
+  if (focus && canvas->isAncestorOf(focus) && !focus->isVisibleTo(canvas)) canvas->setFocus();
 }
 
 QLineEdit* RecordPanels::field(Field f) const {

@@ -55,6 +55,8 @@ class RecordPanels : public QObject {
   void reloadRoots();
   void chooseDrive(int index);
   void showFolder(const QString& folder);
+  // Gives the keyboard focus back to the window's drawing surface when a hidden control has it.
+  void returnFocus();
   QLineEdit* field(Field f) const;
 
   QString folder_;  // the folder whose record files are listed
