@@ -36,6 +36,10 @@ constexpr std::array<Row, 4> ROWS = {{
     {"先    手 ：", 2640, Field::Text3},
     {"対 局 名：", 2400, Field::Text2},
 }};
+// The fields from the top of the panel down: the order of the Tab key and of the first empty
+// field that gets the keyboard.
+constexpr std::array<Field, 4> SCREEN_ORDER = {Field::Text2, Field::Text3, Field::Text4,
+                                               Field::Text1};
 
 bool isReady(const QString& root) {
   const QFileInfo info(root);
@@ -81,6 +85,16 @@ RecordPanels::RecordPanels(QWidget* canvas)
       return_(new QPushButton(QStringLiteral("RETURN"), canvas)) {
   buildChooser(QDir::currentPath());
   buildWritePanel(canvas);
+  // Tab goes down the screen, the chooser first.
+  const std::array<QWidget*, 8> tabs = {drive_,
+                                        folderTree_,
+                                        files_,
+                                        field(SCREEN_ORDER[0]),
+                                        field(SCREEN_ORDER[1]),
+                                        field(SCREEN_ORDER[2]),
+                                        field(SCREEN_ORDER[3]),
+                                        return_};
+  for (std::size_t i = 1; i < tabs.size(); ++i) QWidget::setTabOrder(tabs[i - 1], tabs[i]);
   setChooserVisible(false, false, false);
   setWritePanelVisible(false);
 }
@@ -142,10 +156,14 @@ void RecordPanels::buildWritePanel(QWidget* canvas) {
     const int f = static_cast<int>(ROWS[i].field);
     edit->setObjectName(QStringLiteral("Text%1").arg(f + 1));
     edit->setGeometry(twipRect(960, ROWS[i].top, 2295, 270));
+    // Return in a field is the RETURN button, as in a dialog.
+    connect(edit, &QLineEdit::returnPressed, this, &RecordPanels::returnClicked);
     fields_[f] = edit;
   }
   return_->setObjectName(QStringLiteral("Command1"));
   return_->setGeometry(twipRect(3360, 3000, 855, 375));
+  // Return presses the button when it has the keyboard, like Space.
+  return_->setAutoDefault(true);
   connect(return_, &QPushButton::clicked, this, &RecordPanels::returnClicked);
 }
 
@@ -162,9 +180,19 @@ void RecordPanels::setChooserVisible(bool drive, bool folder, bool files) {
 }
 
 void RecordPanels::setWritePanelVisible(bool visible) {
+  const bool appears = visible && return_->isHidden();
   for (QLabel* label : labels_) label->setVisible(visible);
   for (QLineEdit* edit : fields_) edit->setVisible(visible);
   return_->setVisible(visible);
+  if (!appears) return;
+  QWidget* first = return_;
+  for (const Field f : SCREEN_ORDER) {
+    if (fieldText(f).isEmpty()) {
+      first = field(f);
+      break;
+    }
+  }
+  first->setFocus(Qt::OtherFocusReason);
 }
 
 QLineEdit* RecordPanels::field(Field f) const {
