@@ -5,15 +5,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QTreeView>
 
 #include "app/canvas.h"
+#include "app/folder_tree.h"
 
 namespace {
 
@@ -78,9 +79,9 @@ QStringList driveRoots() {
 
 RecordPanels::RecordPanels(QWidget* canvas)
     : QObject(canvas),
+      path_(new QLabel(canvas)),
       drive_(new QComboBox(canvas)),
-      folders_(new QFileSystemModel(this)),
-      folderTree_(new QTreeView(canvas)),
+      folderTree_(new FolderTree(canvas)),
       files_(new QListWidget(canvas)),
       return_(new QPushButton(QStringLiteral("RETURN"), canvas)) {
   buildChooser(QDir::currentPath());
@@ -103,36 +104,23 @@ void RecordPanels::buildChooser(const QString& start) {
   const QStringList roots = driveRoots();
   driveIndex_ = rootOf(roots, start);
   const QString& root = roots[driveIndex_];
+  path_->setObjectName(QStringLiteral("FolderPath"));
+  path_->setGeometry(twipRect(240, 60, 2535, 285));
+  path_->setAutoFillBackground(true);
   drive_->setObjectName(QStringLiteral("Drive1"));
   drive_->addItems(roots);
   drive_->setCurrentIndex(driveIndex_);
   drive_->setGeometry(twipRect(240, 360, 2535, 300));
   connect(drive_, &QComboBox::activated, this, &RecordPanels::chooseDrive);
 
-  folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-  folders_->setRootPath(root);
   folderTree_->setObjectName(QStringLiteral("Dir1"));
-  folderTree_->setModel(folders_);
-  for (int column = 1; column < folders_->columnCount(); ++column) folderTree_->hideColumn(column);
-  folderTree_->setHeaderHidden(true);
-  folderTree_->setRootIndex(folders_->index(root));
+  folderTree_->setRoot(root);
   folderTree_->setGeometry(twipRect(240, 600, 2535, 1710));
-  if (start != root) folderTree_->setCurrentIndex(folders_->index(start));
-  // The folders are read in the background, and rows arriving above the chosen folder push it
-  // out of sight; bring it back each time one of the folders that hold it has been read.
-  connect(folders_, &QFileSystemModel::directoryLoaded, this, [this](const QString& path) {
-    const QModelIndex current = folderTree_->currentIndex();
-    for (QModelIndex above = current.parent(); above.isValid(); above = above.parent()) {
-      if (folders_->filePath(above) == path) {
-        folderTree_->scrollTo(current, QAbstractItemView::PositionAtCenter);
-        return;
-      }
-    }
-  });
+  if (start != root) folderTree_->setCurrentIndex(folderTree_->folders().index(start));
   connect(folderTree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this](const QModelIndex& current) {
             if (!current.isValid()) return;
-            showFolder(folders_->filePath(current));
+            showFolder(folderTree_->folders().filePath(current));
             emit folderChanged();
           });
 
@@ -172,11 +160,12 @@ void RecordPanels::setChooserVisible(bool drive, bool folder, bool files) {
   if (drive && drive_->isHidden()) reloadRoots();
   if (files && files_->isHidden()) refreshFileList();
   const bool treeAppears = folder && folderTree_->isHidden();
+  if ((drive || folder) && path_->isHidden()) showPath();
+  path_->setVisible(drive || folder);
   drive_->setVisible(drive);
   folderTree_->setVisible(folder);
   files_->setVisible(files);
-  if (treeAppears && folderTree_->currentIndex().isValid())
-    folderTree_->scrollTo(folderTree_->currentIndex(), QAbstractItemView::PositionAtCenter);
+  if (treeAppears) folderTree_->showChosen();
 }
 
 void RecordPanels::setWritePanelVisible(bool visible) {
@@ -238,9 +227,7 @@ void RecordPanels::chooseDrive(int index) {
   const bool ready = isReady(root);
   if (ready) {
     driveIndex_ = index;
-    folders_->setRootPath(root);
-    folderTree_->setRootIndex(folders_->index(root));
-    folderTree_->setCurrentIndex(QModelIndex());
+    folderTree_->setRoot(root);
     showFolder(root);
   } else {
     // The list keeps showing the root whose folders the tree shows.
@@ -253,7 +240,15 @@ void RecordPanels::chooseDrive(int index) {
 
 void RecordPanels::showFolder(const QString& folder) {
   folder_ = folder;
+  showPath();
   refreshFileList();
+}
+
+void RecordPanels::showPath() {
+  // A long path keeps both ends: the root it starts from and the folder itself.
+  const int room = path_->contentsRect().width();
+  path_->setText(path_->fontMetrics().elidedText(folder_, Qt::ElideMiddle, room));
+  path_->setToolTip(folder_);
 }
 
 bool RecordPanels::eventFilter(QObject* watched, QEvent* event) {
