@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <vector>
 
 #include "app/canvas.h"
 #include "app/folder_tree.h"
@@ -87,14 +88,9 @@ RecordPanels::RecordPanels(QWidget* canvas)
   buildChooser(QDir::currentPath());
   buildWritePanel(canvas);
   // Tab goes down the screen, the chooser first.
-  const std::array<QWidget*, 8> tabs = {drive_,
-                                        folderTree_,
-                                        files_,
-                                        field(SCREEN_ORDER[0]),
-                                        field(SCREEN_ORDER[1]),
-                                        field(SCREEN_ORDER[2]),
-                                        field(SCREEN_ORDER[3]),
-                                        return_};
+  std::vector<QWidget*> tabs = {drive_, folderTree_, files_};
+  for (const Field f : SCREEN_ORDER) tabs.push_back(field(f));
+  tabs.push_back(return_);
   for (std::size_t i = 1; i < tabs.size(); ++i) QWidget::setTabOrder(tabs[i - 1], tabs[i]);
   setChooserVisible(false, false, false);
   setWritePanelVisible(false);
@@ -107,6 +103,8 @@ void RecordPanels::buildChooser(const QString& start) {
   path_->setObjectName(QStringLiteral("FolderPath"));
   path_->setGeometry(twipRect(240, 60, 2535, 285));
   path_->setAutoFillBackground(true);
+  // A folder's name is never markup.
+  path_->setTextFormat(Qt::PlainText);
   drive_->setObjectName(QStringLiteral("Drive1"));
   drive_->addItems(roots);
   drive_->setCurrentIndex(driveIndex_);
