@@ -59,7 +59,8 @@ void Canvas::setClientSize(double widthTwips, double heightTwips) {
   }
   image_ = next;
   setFixedSize(size);
-  update();
+  pending_ &= image_.rect();
+  touched(image_.rect());
 }
 
 const QPixmap& Canvas::picture(int code) {
@@ -71,8 +72,10 @@ const QPixmap& Canvas::picture(int code) {
 void Canvas::drawPicture(int code, double x, double y) {
   const QPixmap& pm = picture(code);
   if (pm.isNull()) return;
+  const QPoint at(toPixels(x), toPixels(y));
   QPainter p(&image_);
-  p.drawPixmap(toPixels(x), toPixels(y), pm);
+  p.drawPixmap(at, pm);
+  touched(QRectF(at, pm.deviceIndependentSize()).toAlignedRect());
 }
 
 void Canvas::drawRect(int colour, double x1, double y1, double x2, double y2) {
@@ -90,6 +93,7 @@ void Canvas::drawRect(int colour, double x1, double y1, double x2, double y2) {
   p.fillRect(left, bottom, w, 1, *c);
   p.fillRect(left, top, 1, h, *c);
   p.fillRect(right, top, 1, h, *c);
+  touched(QRect(left, top, w, h));
 }
 
 void Canvas::drawText(double x, double y, const QString& text, double points, int colour,
@@ -98,10 +102,19 @@ void Canvas::drawText(double x, double y, const QString& text, double points, in
   if (!c || !(points > 0) || text.isEmpty()) return;
   const QFont font = windowFont(points, bold);
   const QFontMetricsF metrics(font, &image_);
+  const QPointF baseline(toPixels(x), toPixels(y) + metrics.ascent());
   QPainter p(&image_);
   p.setFont(font);
   p.setPen(*c);
-  p.drawText(QPointF(toPixels(x), toPixels(y) + metrics.ascent()), text);
+  p.drawText(baseline, text);
+  // The ink may reach past the advance and the line's height (bold strokes, overhanging
+  // glyphs, smoothed edges); a margin of a few pixels keeps all of it in the changed area.
+  const QRectF line(0, -metrics.ascent(), metrics.horizontalAdvance(text), metrics.height());
+  const int margin = 2 + static_cast<int>(std::ceil(metrics.height() / 4));
+  touched((metrics.boundingRect(text) | line)
+              .translated(baseline)
+              .toAlignedRect()
+              .adjusted(-margin, -margin, margin, margin));
 }
 
 void Canvas::setBackColour(int colour) {
@@ -109,6 +122,21 @@ void Canvas::setBackColour(int colour) {
   if (!c) return;
   back_ = *c;
   image_.fill(back_);
+  touched(image_.rect());
+}
+
+void Canvas::touched(const QRect& pixels) {
+  const QRect inside = pixels & image_.rect();
+  if (inside.isEmpty()) return;
+  pending_ |= inside;
+  update(inside);
+}
+
+void Canvas::showDrawing() {
+  if (pending_.isEmpty()) return;
+  // Painting now also paints every other area still waiting for its paint.
+  repaint(pending_);
+  pending_ = QRect();
 }
 
 void Canvas::paintEvent(QPaintEvent* event) {

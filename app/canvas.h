@@ -1,6 +1,7 @@
 // The main window's drawing surface. The game draws straight onto a backing image at the
-// moment it asks; painting only copies that image to the screen. Positions are twips, 15 to a
-// pixel; colours are indexes of the 16-colour palette.
+// moment it asks, and every drawing asks the window to show the pixels it changed; painting
+// only copies that image to the screen. Positions are twips, 15 to a pixel; colours are
+// indexes of the 16-colour palette.
 #pragma once
 
 #include <QColor>
@@ -38,6 +39,10 @@ class Canvas : public QWidget {
   // Fills the whole window with the colour.
   void setBackColour(int colour);
 
+  // Puts what was drawn since the last paint on the screen now, for when the game is about to
+  // block or work on without going back to the event loop.
+  void showDrawing();
+
   const QImage& image() const { return image_; }
 
  signals:
@@ -51,8 +56,11 @@ class Canvas : public QWidget {
 
  private:
   const QPixmap& picture(int code);
+  // Marks pixels of the image as changed, to be painted with the next paint.
+  void touched(const QRect& pixels);
 
   QImage image_;
   QColor back_;
   QHash<int, QPixmap> pictures_;
+  QRect pending_;  // the changed pixels not painted yet
 };

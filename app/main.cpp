@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
   QtPort port(window);
   Game game(port);
   window.attach(game);
-  gameHandlers().startUp(game);
+  window.startUp();
   // Start-up may already have ended the program.
   if (window.ending()) return 0;
   window.show();

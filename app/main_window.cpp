@@ -9,6 +9,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QWindow>
 #include <algorithm>
 
 #include "app/canvas.h"
@@ -16,6 +17,7 @@
 #include "app/menu_keys.h"
 #include "app/record_panels.h"
 #include "app/splash.h"
+#include "app/stale_input.h"
 
 namespace {
 
@@ -23,6 +25,9 @@ constexpr double CLIENT_WIDTH = 9200, CLIENT_HEIGHT = 8000;  // twips
 constexpr double WINDOW_POINTS = 9;
 constexpr int TIMER_MS = 50;
 constexpr int KEY_ESC = 27;
+// How long a shown window may take to reach the screen, and how often to look.
+constexpr qint64 EXPOSE_WAIT_NS = 2'000'000'000;
+constexpr qint64 POLL_MS = 10;
 
 std::size_t slot(Menu entry) {
   return static_cast<std::size_t>(entry);
@@ -48,17 +53,21 @@ MainWindow::MainWindow(const GameHandlers& handlers)
 
   timer_.setInterval(TIMER_MS);
   connect(&timer_, &QTimer::timeout, this, [this] {
-    if (!waiting_) run(handlers_.timer);
+    if (waiting_) return;
+    const bool outer = ticking_;
+    ticking_ = true;
+    run(handlers_.timer);
+    ticking_ = outer;
   });
   connect(canvas_, &Canvas::pressed, this, [this](int button, double x, double y) {
-    if (game_ && handlers_.mouseDown) handlers_.mouseDown(*game_, button, x, y);
+    if (handlers_.mouseDown) call([&] { handlers_.mouseDown(*game_, button, x, y); });
   });
   connect(panels_, &RecordPanels::driveChanged, this, [this](bool ready) {
-    if (game_ && handlers_.driveChange) handlers_.driveChange(*game_, ready);
+    if (handlers_.driveChange) call([&] { handlers_.driveChange(*game_, ready); });
   });
   connect(panels_, &RecordPanels::folderChanged, this, [this] { run(handlers_.dirChange); });
   connect(panels_, &RecordPanels::fileChosen, this, [this](const std::filesystem::path& file) {
-    if (game_ && handlers_.fileClick) handlers_.fileClick(*game_, file);
+    if (handlers_.fileClick) call([&] { handlers_.fileClick(*game_, file); });
   });
   connect(panels_, &RecordPanels::returnClicked, this, [this] { run(handlers_.returnClick); });
 }
@@ -69,8 +78,40 @@ void MainWindow::attach(Game& game) {
   game_ = &game;
 }
 
+void MainWindow::startUp() {
+  run(handlers_.startUp);
+}
+
 void MainWindow::run(void (*handler)(Game&)) {
-  if (game_ && handler) handler(*game_);
+  if (handler) call([&] { handler(*game_); });
+}
+
+void MainWindow::call(const std::function<void()>& procedure) {
+  if (!game_) return;
+  ++depth_;
+  procedure();
+  --depth_;
+  if (depth_ == 0) dropInputIfBusy();
+}
+
+void MainWindow::dropInputIfBusy() {
+  if (!busy_) return;
+  busy_ = false;
+  // No clock tick either while the queue is emptied: the game is between two procedures.
+  const bool outer = waiting_;
+  waiting_ = true;
+  dropQueuedInput();
+  waiting_ = outer;
+}
+
+void MainWindow::refresh() {
+  canvas_->showDrawing();
+  if (depth_ > 0 && !ticking_) busy_ = true;
+}
+
+void MainWindow::prepareDialog() {
+  canvas_->showDrawing();
+  dropInputIfBusy();
 }
 
 void MainWindow::buildMenus() {
@@ -135,7 +176,21 @@ void MainWindow::setTimerEnabled(bool enabled) {
 
 void MainWindow::pause(double seconds) {
   if (!(seconds > 0)) return;
-  const qint64 total = static_cast<qint64>(std::min(seconds, 86400.0) * 1e9);
+  canvas_->showDrawing();
+  if (depth_ > 0) busy_ = true;
+  waitWithoutInput(static_cast<qint64>(std::min(seconds, 86400.0) * 1e9), nullptr);
+}
+
+void MainWindow::showOnScreen() {
+  show();
+  // The window's picture reaches the screen once the window system has mapped and exposed it;
+  // a message box opened before would stand over an empty window.
+  waitWithoutInput(EXPOSE_WAIT_NS,
+                   [this] { return windowHandle() && windowHandle()->isExposed(); });
+  canvas_->showDrawing();
+}
+
+void MainWindow::waitWithoutInput(qint64 nanoseconds, const std::function<bool()>& done) {
   QElapsedTimer clock;
   clock.start();
   const bool outer = waiting_;
@@ -145,10 +200,12 @@ void MainWindow::pause(double seconds) {
   wake.setSingleShot(true);
   wake.setTimerType(Qt::PreciseTimer);
   connect(&wake, &QTimer::timeout, &loop, &QEventLoop::quit);
-  // A monotonic clock decides the end, so the pause ends on time even across midnight; the
+  // A monotonic clock decides the end, so the wait ends on time even across midnight; the
   // loop goes round again should the timer fire a little early.
-  for (qint64 left = total; left > 0; left = total - clock.nsecsElapsed()) {
-    wake.start(static_cast<int>((left + 999'999) / 1'000'000));
+  for (qint64 left = nanoseconds; left > 0 && !(done && done());
+       left = nanoseconds - clock.nsecsElapsed()) {
+    const qint64 ms = (left + 999'999) / 1'000'000;
+    wake.start(static_cast<int>(done ? std::min(ms, POLL_MS) : ms));
     loop.exec(QEventLoop::ExcludeUserInputEvents);
   }
   waiting_ = outer;
@@ -165,14 +222,15 @@ void MainWindow::endProgram() {
 void MainWindow::keyPressEvent(QKeyEvent* event) {
   if (!game_ || !handlers_.keyPress) return QMainWindow::keyPressEvent(event);
   if (event->key() == Qt::Key_Escape) {
-    handlers_.keyPress(*game_, KEY_ESC);
+    call([this] { handlers_.keyPress(*game_, KEY_ESC); });
     return;
   }
   // What is typed into a record field is not meant for the board.
   const QWidget* focus = focusWidget();
   const QString text = event->text();
   if ((focus && focus != canvas_) || text.isEmpty()) return QMainWindow::keyPressEvent(event);
-  handlers_.keyPress(*game_, text.at(0).unicode());
+  const int key = text.at(0).unicode();
+  call([this, key] { handlers_.keyPress(*game_, key); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -1,11 +1,13 @@
 // The game's main window: the menu bar built from the handler table, the drawing surface with
 // the record panels on it, the one periodic timer and the splash window. Every user action is
-// passed to the game procedure the table names for it.
+// passed to the game procedure the table names for it. Clicks and keys that arrive while a
+// procedure keeps the game busy (the computer's turn, a wait) are dropped, not played later.
 #pragma once
 
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "app/handlers.h"
@@ -25,6 +27,8 @@ class MainWindow : public QMainWindow {
 
   // The game whose procedures the window calls; until then input goes nowhere.
   void attach(Game& game);
+  // Runs the game's start-up procedure, as the program does before its event loop.
+  void startUp();
 
   Canvas& canvas() const { return *canvas_; }
   RecordPanels& panels() const { return *panels_; }
@@ -42,6 +46,14 @@ class MainWindow : public QMainWindow {
   // Blocks for the given seconds while the window keeps painting; no input and no timer tick
   // reaches the game meanwhile.
   void pause(double seconds);
+  // Shows the window and waits, a moment at most, until the screen shows its picture.
+  void showOnScreen();
+  // Puts what the game drew on the screen now. Outside a clock tick the game asks for it
+  // because it goes on working without the event loop, so it is busy.
+  void refresh();
+  // Before a dialog opens: the drawing is shown and input that piled up while the game was
+  // busy is dropped, so it cannot answer the dialog.
+  void prepareDialog();
 
   // Ends the program: closes the windows without asking the game again and leaves the event
   // loop.
@@ -56,8 +68,15 @@ class MainWindow : public QMainWindow {
   void buildMenus();
   bool works(Menu entry) const;
   void run(void (*handler)(Game&));
+  // Calls a game procedure; once the outermost one returns, input that arrived while it kept
+  // the game busy is dropped.
+  void call(const std::function<void()>& procedure);
+  void dropInputIfBusy();
+  // Runs the event loop without input and clock ticks until `done` holds (when given) or the
+  // time is up.
+  void waitWithoutInput(qint64 nanoseconds, const std::function<bool()>& done);
 
-  const GameHandlers& handlers_;
+  const GameHandlers handlers_;
   Game* game_ = nullptr;
   Canvas* canvas_;
   RecordPanels* panels_;
@@ -67,4 +86,7 @@ class MainWindow : public QMainWindow {
   QTimer timer_;
   bool waiting_ = false;
   bool ending_ = false;
+  int depth_ = 0;         // game procedures running, one inside another
+  bool ticking_ = false;  // the clock tick is running
+  bool busy_ = false;     // a running procedure waited or worked on without the event loop
 };

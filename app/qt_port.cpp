@@ -41,11 +41,12 @@ void QtPort::setBackColour(int colour) {
 // Painted at once, so that what the game drew shows while it goes on working (the computer's
 // search does not return to the event loop).
 void QtPort::refresh() {
-  window_.canvas().repaint();
+  window_.refresh();
 }
 
 Answer QtPort::messageBox(const std::string& text, const std::string& title, Buttons buttons,
                           Icon icon) {
+  window_.prepareDialog();
   QString shown = fromStd(text);
   shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   const bool yesNo = buttons == Buttons::YesNo;
@@ -89,7 +90,10 @@ void QtPort::wait(double seconds) {
 }
 
 void QtPort::showMainWindow(bool visible) {
-  window_.setVisible(visible);
+  if (visible)
+    window_.showOnScreen();
+  else
+    window_.hide();
 }
 
 double QtPort::mainWindowTop() const {

@@ -164,6 +164,7 @@ void RecordPanels::setChooserVisible(bool drive, bool folder, bool files) {
   folderTree_->setVisible(folder);
   files_->setVisible(files);
   if (treeAppears) folderTree_->showChosen();
+  returnFocus();
 }
 
 void RecordPanels::setWritePanelVisible(bool visible) {
@@ -171,6 +172,7 @@ void RecordPanels::setWritePanelVisible(bool visible) {
   for (QLabel* label : labels_) label->setVisible(visible);
   for (QLineEdit* edit : fields_) edit->setVisible(visible);
   return_->setVisible(visible);
+  returnFocus();
   if (!appears) return;
   QWidget* first = return_;
   for (const Field f : SCREEN_ORDER) {
@@ -180,6 +182,14 @@ void RecordPanels::setWritePanelVisible(bool visible) {
     }
   }
   first->setFocus(Qt::OtherFocusReason);
+}
+
+void RecordPanels::returnFocus() {
+  // A hidden control may keep the keyboard focus, and Return would still load the file it
+  // lists; the keys belong to the window again once the control is gone.
+  auto* canvas = static_cast<QWidget*>(parent());
+  QWidget* focus = canvas->window()->focusWidget();
+  if (focus && canvas->isAncestorOf(focus) && !focus->isVisibleTo(canvas)) canvas->setFocus();
 }
 
 QLineEdit* RecordPanels::field(Field f) const {

@@ -56,6 +56,8 @@ class RecordPanels : public QObject {
   void chooseDrive(int index);
   void showFolder(const QString& folder);
   void showPath();
+  // Gives the keyboard focus back to the window's drawing surface when a hidden control has it.
+  void returnFocus();
   QLineEdit* field(Field f) const;
 
   QString folder_;  // the folder whose record files are listed

@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev libgl-dev
   libsdl2-dev libsdl2-mixer-dev
   fonts-ipafont-mincho
+  xvfb libx11-dev libxtst-dev
   libgtest-dev libgmock-dev libbenchmark-dev libclang-rt-14-dev
   nodejs
 )
