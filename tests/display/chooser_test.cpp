@@ -42,7 +42,7 @@ class ChooserOnScreen : public OnDisplay {
     return waitUntil([&] { return folders().rowCount(folders().index(path)) == rows; }, 10);
   }
   // A widget as the X server shows it, and as it draws itself.
-  QImage onScreenImage(const QWidget* widget, const QRect& area) const {
+  QImage onScreenImage(const QWidget* widget, const QRect& area) {
     return player().screen(QRect(onScreen(widget, area.topLeft()), area.size()));
   }
   static QImage drawn(QWidget* widget) {
@@ -57,7 +57,6 @@ class ChooserOnScreen : public OnDisplay {
     if (!waitUntil([] { return QToolTip::isVisible(); }, 5)) return "no tooltip";
     return QToolTip::text().toStdString();
   }
-  XPlayer& player() const { return const_cast<ChooserOnScreen*>(this)->OnDisplay::player(); }
 
   QString home_, start_;
   QByteArray oldHome_;
