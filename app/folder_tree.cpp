@@ -7,8 +7,6 @@
 #include <QScopedValueRollback>
 #include <QScrollBar>
 
-namespace {
-
 class FolderModel : public QFileSystemModel {
  public:
   explicit FolderModel(QObject* parent) : QFileSystemModel(parent) {
@@ -31,6 +29,8 @@ class FolderModel : public QFileSystemModel {
     return rowCount(parent) > 0 || hasSubfolder(filePath(parent));
   }
 
+  void forgetSubfolders() { peeked_.clear(); }
+
  private:
   bool hasSubfolder(const QString& path) const {
     const auto known = peeked_.constFind(path);
@@ -41,8 +41,6 @@ class FolderModel : public QFileSystemModel {
 
   mutable QHash<QString, bool> peeked_;
 };
-
-}  // namespace
 
 FolderTree::FolderTree(QWidget* parent) : QTreeView(parent), folders_(new FolderModel(this)) {
   setModel(folders_);
@@ -58,6 +56,10 @@ FolderTree::FolderTree(QWidget* parent) : QTreeView(parent), folders_(new Folder
   });
 }
 
+QFileSystemModel& FolderTree::folders() const {
+  return *folders_;
+}
+
 void FolderTree::setRoot(const QString& root) {
   held_ = QPersistentModelIndex();
   folders_->setRootPath(root);
@@ -66,6 +68,7 @@ void FolderTree::setRoot(const QString& root) {
 }
 
 void FolderTree::showChosen() {
+  folders_->forgetSubfolders();
   const QModelIndex chosen = currentIndex();
   if (!chosen.isValid()) return holdTopRow();
   {

@@ -7,6 +7,7 @@
 #include <QPersistentModelIndex>
 #include <QTreeView>
 
+class FolderModel;
 class QFileSystemModel;
 
 class FolderTree : public QTreeView {
@@ -15,13 +16,14 @@ class FolderTree : public QTreeView {
  public:
   explicit FolderTree(QWidget* parent);
 
-  QFileSystemModel& folders() const { return *folders_; }
+  QFileSystemModel& folders() const;
   // Shows the folders below root; none is chosen then.
   void setRoot(const QString& root);
   // Makes the folder the chosen one without moving the view.
   void choose(const QString& folder);
   // Brings the chosen folder to the middle of the view and keeps it there while the folders
-  // that hold it are still being read.
+  // that hold it are still being read. Folders may have gained or lost subfolders since the
+  // tree was last shown: their arrows are looked up again.
   void showChosen();
 
  protected:
@@ -35,7 +37,7 @@ class FolderTree : public QTreeView {
   // Puts the held row back where it was after rows came or went above it.
   void restore();
 
-  QFileSystemModel* folders_;
+  FolderModel* folders_;
   QPersistentModelIndex held_;
   int heldTop_ = 0;  // pixels from the top of the viewport
   bool restoring_ = false;

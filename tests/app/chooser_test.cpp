@@ -142,6 +142,15 @@ TEST_F(Chooser, OnlyFoldersWithSubfoldersCanBeOpened) {
   描画_可視(window_->game, true, true, false);
   for (const Case& c : cases)
     EXPECT_EQ(folders().hasChildren(folder(base + c.name)), c.arrow) << c.name;
+  // A folder made in or taken from one the player has not opened shows when the chooser is
+  // shown again.
+  for (const bool made : {true, false}) {
+    QDir empty(base + "empty");
+    ASSERT_TRUE(made ? empty.mkdir("new") : empty.rmdir("new"));
+    描画_可視(window_->game, false, false, false);
+    描画_可視(window_->game, true, true, false);
+    EXPECT_EQ(folders().hasChildren(folder(base + "empty")), made);
+  }
   // Once opened, a folder shows what it really holds.
   tree_->expand(folder(home_ + "/d05"));
   ASSERT_TRUE(listed(home_ + "/d05", std::size(cases)));
