@@ -14,6 +14,7 @@
 
 #include "app/canvas.h"
 #include "app/font.h"
+#include "app/menu_keys.h"
 #include "app/record_panels.h"
 #include "app/splash.h"
 #include "app/stale_input.h"
@@ -48,6 +49,7 @@ MainWindow::MainWindow(const GameHandlers& handlers)
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   canvas_->setFocus();
   buildMenus();
+  enableMenuKeys(*menuBar());
 
   timer_.setInterval(TIMER_MS);
   connect(&timer_, &QTimer::timeout, this, [this] {

@@ -5,15 +5,17 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QTreeView>
+#include <vector>
 
 #include "app/canvas.h"
+#include "app/folder_tree.h"
 
 namespace {
 
@@ -36,6 +38,10 @@ constexpr std::array<Row, 4> ROWS = {{
     {"先    手 ：", 2640, Field::Text3},
     {"対 局 名：", 2400, Field::Text2},
 }};
+// The fields from the top of the panel down: the order of the Tab key and of the first empty
+// field that gets the keyboard.
+constexpr std::array<Field, 4> SCREEN_ORDER = {Field::Text2, Field::Text3, Field::Text4,
+                                               Field::Text1};
 
 bool isReady(const QString& root) {
   const QFileInfo info(root);
@@ -74,13 +80,18 @@ QStringList driveRoots() {
 
 RecordPanels::RecordPanels(QWidget* canvas)
     : QObject(canvas),
+      path_(new QLabel(canvas)),
       drive_(new QComboBox(canvas)),
-      folders_(new QFileSystemModel(this)),
-      folderTree_(new QTreeView(canvas)),
+      folderTree_(new FolderTree(canvas)),
       files_(new QListWidget(canvas)),
       return_(new QPushButton(QStringLiteral("RETURN"), canvas)) {
   buildChooser(QDir::currentPath());
   buildWritePanel(canvas);
+  // Tab goes down the screen, the chooser first.
+  std::vector<QWidget*> tabs = {drive_, folderTree_, files_};
+  for (const Field f : SCREEN_ORDER) tabs.push_back(field(f));
+  tabs.push_back(return_);
+  for (std::size_t i = 1; i < tabs.size(); ++i) QWidget::setTabOrder(tabs[i - 1], tabs[i]);
   setChooserVisible(false, false, false);
   setWritePanelVisible(false);
 }
@@ -89,36 +100,25 @@ void RecordPanels::buildChooser(const QString& start) {
   const QStringList roots = driveRoots();
   driveIndex_ = rootOf(roots, start);
   const QString& root = roots[driveIndex_];
+  path_->setObjectName(QStringLiteral("FolderPath"));
+  path_->setGeometry(twipRect(240, 60, 2535, 285));
+  path_->setAutoFillBackground(true);
+  // A folder's name is never markup.
+  path_->setTextFormat(Qt::PlainText);
   drive_->setObjectName(QStringLiteral("Drive1"));
   drive_->addItems(roots);
   drive_->setCurrentIndex(driveIndex_);
   drive_->setGeometry(twipRect(240, 360, 2535, 300));
   connect(drive_, &QComboBox::activated, this, &RecordPanels::chooseDrive);
 
-  folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-  folders_->setRootPath(root);
   folderTree_->setObjectName(QStringLiteral("Dir1"));
-  folderTree_->setModel(folders_);
-  for (int column = 1; column < folders_->columnCount(); ++column) folderTree_->hideColumn(column);
-  folderTree_->setHeaderHidden(true);
-  folderTree_->setRootIndex(folders_->index(root));
+  folderTree_->setRoot(root);
   folderTree_->setGeometry(twipRect(240, 600, 2535, 1710));
-  if (start != root) folderTree_->setCurrentIndex(folders_->index(start));
-  // The folders are read in the background, and rows arriving above the chosen folder push it
-  // out of sight; bring it back each time one of the folders that hold it has been read.
-  connect(folders_, &QFileSystemModel::directoryLoaded, this, [this](const QString& path) {
-    const QModelIndex current = folderTree_->currentIndex();
-    for (QModelIndex above = current.parent(); above.isValid(); above = above.parent()) {
-      if (folders_->filePath(above) == path) {
-        folderTree_->scrollTo(current, QAbstractItemView::PositionAtCenter);
-        return;
-      }
-    }
-  });
+  if (start != root) folderTree_->setCurrentIndex(folderTree_->folders().index(start));
   connect(folderTree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this](const QModelIndex& current) {
             if (!current.isValid()) return;
-            showFolder(folders_->filePath(current));
+            showFolder(folderTree_->folders().filePath(current));
             emit folderChanged();
           });
 
@@ -142,10 +142,14 @@ void RecordPanels::buildWritePanel(QWidget* canvas) {
     const int f = static_cast<int>(ROWS[i].field);
     edit->setObjectName(QStringLiteral("Text%1").arg(f + 1));
     edit->setGeometry(twipRect(960, ROWS[i].top, 2295, 270));
+    // Return in a field is the RETURN button, as in a dialog.
+    connect(edit, &QLineEdit::returnPressed, this, &RecordPanels::returnClicked);
     fields_[f] = edit;
   }
   return_->setObjectName(QStringLiteral("Command1"));
   return_->setGeometry(twipRect(3360, 3000, 855, 375));
+  // Return presses the button when it has the keyboard, like Space.
+  return_->setAutoDefault(true);
   connect(return_, &QPushButton::clicked, this, &RecordPanels::returnClicked);
 }
 
@@ -154,19 +158,30 @@ void RecordPanels::setChooserVisible(bool drive, bool folder, bool files) {
   if (drive && drive_->isHidden()) reloadRoots();
   if (files && files_->isHidden()) refreshFileList();
   const bool treeAppears = folder && folderTree_->isHidden();
+  if ((drive || folder) && path_->isHidden()) showPath();
+  path_->setVisible(drive || folder);
   drive_->setVisible(drive);
   folderTree_->setVisible(folder);
   files_->setVisible(files);
-  if (treeAppears && folderTree_->currentIndex().isValid())
-    folderTree_->scrollTo(folderTree_->currentIndex(), QAbstractItemView::PositionAtCenter);
+  if (treeAppears) folderTree_->showChosen();
   returnFocus();
 }
 
 void RecordPanels::setWritePanelVisible(bool visible) {
+  const bool appears = visible && return_->isHidden();
   for (QLabel* label : labels_) label->setVisible(visible);
   for (QLineEdit* edit : fields_) edit->setVisible(visible);
   return_->setVisible(visible);
   returnFocus();
+  if (!appears) return;
+  QWidget* first = return_;
+  for (const Field f : SCREEN_ORDER) {
+    if (fieldText(f).isEmpty()) {
+      first = field(f);
+      break;
+    }
+  }
+  first->setFocus(Qt::OtherFocusReason);
 }
 
 void RecordPanels::returnFocus() {
@@ -220,9 +235,7 @@ void RecordPanels::chooseDrive(int index) {
   const bool ready = isReady(root);
   if (ready) {
     driveIndex_ = index;
-    folders_->setRootPath(root);
-    folderTree_->setRootIndex(folders_->index(root));
-    folderTree_->setCurrentIndex(QModelIndex());
+    folderTree_->setRoot(root);
     showFolder(root);
   } else {
     // The list keeps showing the root whose folders the tree shows.
@@ -235,7 +248,15 @@ void RecordPanels::chooseDrive(int index) {
 
 void RecordPanels::showFolder(const QString& folder) {
   folder_ = folder;
+  showPath();
   refreshFileList();
+}
+
+void RecordPanels::showPath() {
+  // A long path keeps both ends: the root it starts from and the folder itself.
+  const int room = path_->contentsRect().width();
+  path_->setText(path_->fontMetrics().elidedText(folder_, Qt::ElideMiddle, room));
+  path_->setToolTip(folder_);
 }
 
 bool RecordPanels::eventFilter(QObject* watched, QEvent* event) {

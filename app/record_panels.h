@@ -1,6 +1,7 @@
 // The two groups of controls at the left of the main window that serve the record files: the
-// file chooser (a root list, a folder tree and the list of record files) and the write panel
-// (four labelled fields and a button). Both start hidden; the game shows and hides them.
+// file chooser (a root list, a folder tree and the list of record files, with the chosen
+// folder's full path above them) and the write panel (four labelled fields and a button). Both
+// start hidden; the game shows and hides them.
 #pragma once
 
 #include <QObject>
@@ -11,13 +12,12 @@
 
 #include "platform/port.h"
 
+class FolderTree;
 class QComboBox;
-class QFileSystemModel;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QTreeView;
 class QWidget;
 
 // The places a folder can be chosen from: the file system's root, the home folder and the
@@ -55,15 +55,16 @@ class RecordPanels : public QObject {
   void reloadRoots();
   void chooseDrive(int index);
   void showFolder(const QString& folder);
+  void showPath();
   // Gives the keyboard focus back to the window's drawing surface when a hidden control has it.
   void returnFocus();
   QLineEdit* field(Field f) const;
 
   QString folder_;  // the folder whose record files are listed
+  QLabel* path_;    // its full path
   QComboBox* drive_;
   int driveIndex_ = 0;  // the root the tree shows
-  QFileSystemModel* folders_;
-  QTreeView* folderTree_;
+  FolderTree* folderTree_;
   QListWidget* files_;
   std::array<QLabel*, 4> labels_{};
   std::array<QLineEdit*, 4> fields_{};  // Text1 .. Text4

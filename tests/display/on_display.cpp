@@ -176,8 +176,16 @@ void OnDisplay::saveScreenshot(const QString& path) const {
   EXPECT_TRUE(shot.save(path)) << path.toStdString();
 }
 
+void OnDisplay::activate(QWidget& window) {
+  window.activateWindow();
+  waitUntil([&] { return QApplication::activeWindow() == &window; }, 5);
+}
+
 void OnDisplay::answerBox() {
   auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+  if (boxKeys_ && !box && !QApplication::activePopupWidget() && window_ &&
+      window_->window.isVisible() && !QApplication::activeWindow())
+    activate(window_->window);
   if (!box || box == answered_ || !box->isVisible() || !player_->viewable(box->winId())) return;
   answered_ = box;
   boxes.push_back(box->text().toStdString());
@@ -189,6 +197,11 @@ void OnDisplay::answerBox() {
     const QStringList stale = staleCells(QRegion(over));
     if (!stale.isEmpty())
       staleUnderBoxes.push_back(box->text().toStdString() + ": " + stale.join(' ').toStdString());
+  }
+  if (boxKeys_) {
+    activate(*box);
+    player_->key("Return");
+    return;
   }
   const QAbstractButton* button = box->defaultButton();
   if (!button) button = box->buttons().value(0);

@@ -66,9 +66,15 @@ class OnDisplay : public InScratchFolder {
   // when it opened.
   std::vector<std::string> boxes;
   std::vector<std::string> staleUnderBoxes;
+  // From now on boxes are answered with the Return key instead, as a player on the keyboard
+  // does. As a window manager would, each box gets the keyboard when it opens, and the window
+  // gets it back when the box is gone.
+  void answerBoxesWithKeys() { boxKeys_ = true; }
 
  private:
   void answerBox();
+  void activate(QWidget& window);
+  bool boxKeys_ = false;
 
   std::unique_ptr<XPlayer> player_;
   std::unique_ptr<GameWindow> window_;
