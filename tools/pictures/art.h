@@ -24,6 +24,16 @@ struct Fonts {
 };
 const Fonts& fonts();
 
+// --- kanji.cpp: the kanji of the pieces and of the icon ---
+
+// A kanji in the Mincho face, bold and a little narrow like the carved characters of real
+// pieces, centred in a transparent square of `side` pixels. The font engine draws it with its
+// full hinting; with `outline` it is drawn as a path instead, for sizes where the engine
+// would do so anyway.
+QImage kanjiSquare(const QString& kanji, int pixelSize, int side, const QColor& ink, bool outline);
+// The smallest rectangle holding every visible pixel of the picture.
+QRect inkBox(const QImage& img);
+
 // --- noise.cpp: deterministic noise, so every run writes the same pixels ---
 
 // A pseudo-random value in [0, 1) for an integer lattice point.

@@ -94,41 +94,12 @@ void pixelKing(QPainter& p, const Outline& o) {
   p.fillRect(mid - 1, top, 2, height, kInk);
 }
 
-// The smallest rectangle holding every visible pixel of the picture.
-QRect inkBox(const QImage& img) {
-  QRect box;
-  for (int y = 0; y < img.height(); ++y)
-    for (int x = 0; x < img.width(); ++x)
-      if (qAlpha(img.pixel(x, y)) > 40) box |= QRect(x, y, 1, 1);
-  return box;
-}
-
 // 王 from the game's Mincho face, centred on its ink and moved by whole pixels only, so the
 // font's hinting survives. Up to medium sizes the font engine draws it (hinted and bold); larger,
 // the outline is stroked a little to stand in for the bold.
 void fontKing(QPainter& p, const Outline& o, int size) {
-  QFont font(fonts().mincho);
-  font.setPixelSize(qRound(23 * o.unit));
-  font.setStretch(90);
-  font.setHintingPreference(QFont::PreferFullHinting);
-  QImage layer(size, size, QImage::Format_ARGB32_Premultiplied);
-  layer.fill(Qt::transparent);
-  QPainter q(&layer);
-  if (size <= 64) {
-    font.setWeight(QFont::Bold);
-    q.setFont(font);
-    q.setPen(kInk);
-    q.drawText(layer.rect(), Qt::AlignCenter, QStringLiteral("王"));
-  } else {
-    QPainterPath path;
-    path.addText(0, 0, font, QStringLiteral("王"));
-    path.translate(QPointF(size, size) / 2 - path.boundingRect().center());
-    q.setRenderHint(QPainter::Antialiasing);
-    q.setBrush(kInk);
-    q.setPen(QPen(kInk, font.pixelSize() / 24.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    q.drawPath(path);
-  }
-  q.end();
+  const QImage layer =
+      kanjiSquare(QStringLiteral("王"), qRound(23 * o.unit), size, kInk, size > 64);
   const QRect box = inkBox(layer);
   const double wantX = o.centre, wantY = (o.shoulderY + o.base) / 2 - 0.5 * o.unit;
   p.drawImage(QPoint(qRound(wantX - (box.left() + box.width() / 2.0)),

@@ -79,52 +79,20 @@ QPainterPath pathOf(const QPolygonF& poly) {
   return path;
 }
 
-// The smallest rectangle holding every visible pixel of the picture.
-QRect inkBox(const QImage& img) {
-  QRect box;
-  for (int y = 0; y < img.height(); ++y)
-    for (int x = 0; x < img.width(); ++x)
-      if (qAlpha(img.pixel(x, y)) > 40) box |= QRect(x, y, 1, 1);
-  return box;
-}
-
 // The kanji on a transparent cell-sized layer. It is drawn with the font's full hinting so the
 // strokes sit on whole pixels, in bold and a little narrow like the carved characters of real
 // pieces, and centred on its ink rather than its em box; it is moved by whole pixels only, so
 // the hinting survives. The upper side's layer is turned round pixel for pixel.
 QImage kanjiLayer(int code, const Shape& s, int scale) {
-  QFont font(fonts().mincho);
-  font.setPixelSize(s.fontPx * scale);
-  font.setStretch(90);
-  font.setHintingPreference(QFont::PreferFullHinting);
   const QColor ink = promoted(code) ? QColor(204, 16, 16) : QColor(20, 12, 6);
-  const int side = 2 * s.fontPx * scale;
-  QImage raw(side, side, QImage::Format_ARGB32_Premultiplied);
-  raw.fill(Qt::transparent);
-  QPainter q(&raw);
-  if (scale == 1) {
-    font.setWeight(QFont::Bold);
-    q.setFont(font);
-    q.setPen(ink);
-    q.drawText(raw.rect(), Qt::AlignCenter, kanjiOf(code));
-  } else {
-    // Large text would be drawn as outlines, which skip the font engine's emboldening; a
-    // stroke of the same strength (a 24th of the size) stands in for it.
-    QPainterPath path;
-    path.addText(0, 0, font, kanjiOf(code));
-    path.translate(QPointF(side, side) / 2 - path.boundingRect().center());
-    q.setRenderHint(QPainter::Antialiasing);
-    q.setBrush(ink);
-    q.setPen(QPen(ink, font.pixelSize() / 24.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    q.drawPath(path);
-  }
-  q.end();
+  const QImage raw =
+      kanjiSquare(kanjiOf(code), s.fontPx * scale, 2 * s.fontPx * scale, ink, scale != 1);
   const QRect box = inkBox(raw);
   const double inkX = box.left() + box.width() / 2.0, inkY = box.top() + box.height() / 2.0;
   const double wantX = kCellW / 2.0 * scale, wantY = ((s.shoulderY + s.baseY) / 2 - 0.5) * scale;
   QImage layer(kCellW * scale, kCellH * scale, QImage::Format_ARGB32_Premultiplied);
   layer.fill(Qt::transparent);
-  q.begin(&layer);
+  QPainter q(&layer);
   q.drawImage(QPoint(qRound(wantX - inkX), qRound(wantY - inkY)), raw);
   q.end();
   return code > 0 ? layer.mirrored(true, true) : layer;
